@@ -1,0 +1,39 @@
+// The program's command line: normal start, headless runs, the fighter dump.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace app {
+
+enum class RunKind { kWindow, kHeadless, kDumpFighter };
+
+struct Shot {
+    int64_t frame;
+    std::string path;
+};
+
+struct Options {
+    RunKind kind = RunKind::kWindow;
+    bool hasSeed = false;
+    uint32_t seed = 0;
+    int64_t frames = 100000;
+    int mode = 0;  // 0: no mode button; else 1 free, 2 vs, 3 tournament, 4 view
+    bool hasDifficulty = false;
+    int difficulty = 0;
+    bool hasSpeed = false;
+    int speed = 0;
+    std::string inputPath;
+    std::string tracePath;
+    std::vector<Shot> shots;
+    bool bench = false;
+    int dumpKind = 0;
+    int dumpPower = 0;
+    int dumpOpponent = 0;  // 0: the fighter itself
+};
+
+// Parses argv. On a bad argument returns false with a one-line reason in error.
+bool ParseCommandLine(int argc, const char* const* argv, Options& options, std::string& error);
+
+}  // namespace app

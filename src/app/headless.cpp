@@ -1,0 +1,147 @@
+// The headless runner.
+#include "app/headless.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "app/input_script.h"
+#include "app/trace.h"
+#include "audio/sound_sink.h"
+#include "platform/clock.h"
+#include "platform/devices.h"
+#include "shell/form.h"
+
+namespace app {
+
+namespace {
+
+bool LoadScript(const std::string& path, std::vector<KeyEvent>& events) {
+    std::string error;
+    bool ok = false;
+    if (path == "-") {
+        ok = ParseInputScript(std::cin, events, error);
+    } else {
+        std::ifstream file(path);
+        if (!file) {
+            std::fprintf(stderr, "tovuka02: cannot read input script '%s'\n", path.c_str());
+            return false;
+        }
+        ok = ParseInputScript(file, events, error);
+    }
+    if (!ok) std::fprintf(stderr, "tovuka02: %s: %s\n", path.c_str(), error.c_str());
+    return ok;
+}
+
+// Closes the trace file at the end of the run unless it is standard output.
+struct TraceFile {
+    std::FILE* file = nullptr;
+    bool owned = false;
+    ~TraceFile() {
+        if (file == nullptr) return;
+        if (owned)
+            std::fclose(file);
+        else
+            std::fflush(file);
+    }
+};
+
+void PressModeButton(shell::TForm1& form, int mode) {
+    switch (mode) {
+        case 1:
+            shell::Button1Click(form);
+            break;
+        case 2:
+            shell::Button2Click(form);
+            break;
+        case 3:
+            shell::Button3Click(form);
+            break;
+        case 4:
+            shell::Button4Click(form);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+int RunHeadless(const Options& options) {
+    std::vector<KeyEvent> events;
+    if (!options.inputPath.empty() && !LoadScript(options.inputPath, events)) return 2;
+
+    TraceFile trace;
+    if (!options.tracePath.empty()) {
+        if (options.tracePath == "-") {
+            trace.file = stdout;
+        } else {
+            trace.file = std::fopen(options.tracePath.c_str(), "w");
+            trace.owned = true;
+            if (trace.file == nullptr) {
+                std::fprintf(stderr, "tovuka02: cannot write trace '%s'\n",
+                             options.tracePath.c_str());
+                return 2;
+            }
+        }
+    }
+
+    // Time never passes by itself here: sleeping only moves this clock.
+    platform::ManualClock clock;
+    platform::ScriptedDevices devices;
+    audio::SoundLog sounds;
+
+    auto form = std::make_unique<shell::TForm1>();
+    shell::ConstructForm(*form);
+    form->services.clock = &clock;
+    form->services.devices = &devices;
+    form->services.sound = &sounds;
+
+    const uint32_t seed =
+        options.hasSeed ? options.seed : static_cast<uint32_t>(std::time(nullptr));
+    shell::FormShow(*form, seed);
+    if (options.mode == 0) {
+        shell::FormClose(*form);
+        return 0;
+    }
+    if (options.hasDifficulty) form->controls.difficulty = options.difficulty;
+    if (options.hasSpeed) form->controls.speed = options.speed;
+    PressModeButton(*form, options.mode);
+
+    std::unique_ptr<TraceWriter> writer;
+    if (trace.file != nullptr) writer = std::make_unique<TraceWriter>(trace.file);
+
+    const auto start = std::chrono::steady_clock::now();
+    size_t next = 0;
+    int64_t frame = 0;
+    for (; frame < options.frames; ++frame) {
+        // Key events take effect before the frame's routine; ESC and SPACE also reach the
+        // form's key handler there, between two frames.
+        for (; next < events.size() && events[next].frame <= frame; ++next) {
+            const KeyEvent& e = events[next];
+            devices.SetKey(e.vk, e.down);
+            if (e.down && (e.vk == platform::VK_ESCAPE || e.vk == platform::VK_SPACE))
+                shell::FormKeyDown(*form, e.vk);
+            if (form->closeRequested) break;
+        }
+        if (form->closeRequested) break;
+        shell::AppIdle(*form);
+        if (writer) writer->Write(*form, frame, sounds);
+        sounds.Clear();
+    }
+    shell::FormClose(*form);
+
+    if (options.bench) {
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double rate = seconds > 0 ? static_cast<double>(frame) / seconds : 0.0;
+        std::printf("bench: %lld frames in %.3f s, %.0f frames/s\n", static_cast<long long>(frame),
+                    seconds, rate);
+    }
+    return 0;
+}
+
+}  // namespace app

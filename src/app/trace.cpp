@@ -1,0 +1,75 @@
+// The trace line of a frame.
+#include "app/trace.h"
+
+#include <cstdarg>
+
+namespace app {
+
+namespace {
+
+// Appends formatted text, never past the end of the buffer.
+class Line {
+  public:
+    Line(char* out, int size) : out_(out), size_(size) { out_[0] = '\0'; }
+    void Add(const char* format, ...) __attribute__((format(printf, 2, 3))) {
+        if (length_ >= size_ - 1) return;
+        va_list args;
+        va_start(args, format);
+        const int n = std::vsnprintf(out_ + length_, size_ - length_, format, args);
+        va_end(args);
+        if (n > 0) length_ = n < size_ - length_ ? length_ + n : size_ - 1;
+    }
+    int Length() const { return length_; }
+
+  private:
+    char* out_;
+    int size_;
+    int length_ = 0;
+};
+
+const char* Bool(int v) {
+    return v ? "true" : "false";
+}
+
+void AddFighter(Line& line, const engine::Fighter& f) {
+    line.Add(
+        "{\"kind\":%d,\"code\":%d,\"tick\":%d,\"stance\":%d,\"x\":%d,\"health\":%d,"
+        "\"ceiling\":%d,\"stamina\":%d,\"koMark\":%d,\"counterHit\":%d,\"weakHit\":%d,"
+        "\"powerLevel\":%d}",
+        f.kind, f.code, f.tick, f.stance, f.x, f.health, f.healthCeiling, f.stamina, f.koMark,
+        f.counterHitFlag, f.weakHitFlag, f.powerLevel);
+}
+
+}  // namespace
+
+int FormatTraceLine(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds,
+                    char* out, int size) {
+    Line line(out, size);
+    line.Add(
+        "{\"frame\":%lld,\"state\":%d,\"phase\":%d,\"phaseFrames\":%d,\"paused\":%s,"
+        "\"mode\":%d,\"wins\":%d,\"chosen\":[%d,%d],\"selectDone\":[%s,%s],"
+        "\"commands\":[%d,%d],\"hits\":[%d,%d],\"fighters\":[",
+        static_cast<long long>(frame), form.gameState, form.phase, form.phaseFrames,
+        Bool(form.paused), form.gameMode, form.tournamentWins, form.chosenKind[0],
+        form.chosenKind[1], Bool(form.selectDone[0]), Bool(form.selectDone[1]),
+        form.frameCommands[0], form.frameCommands[1], form.frameHits[0], form.frameHits[1]);
+    AddFighter(line, form.fighter[0]);
+    line.Add(",");
+    AddFighter(line, form.fighter[1]);
+    line.Add("],\"sounds\":[");
+    char entry[128];
+    for (int i = 0; i < sounds.Count(); ++i) {
+        audio::SoundLog::Format(sounds.At(i), entry, sizeof entry);
+        line.Add("%s\"%s\"", i ? "," : "", entry);
+    }
+    line.Add("]}");
+    return line.Length();
+}
+
+void TraceWriter::Write(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds) {
+    const int n = FormatTraceLine(form, frame, sounds, line_, sizeof line_);
+    line_[n] = '\n';
+    std::fwrite(line_, 1, static_cast<size_t>(n) + 1, file_);
+}
+
+}  // namespace app

@@ -1,0 +1,27 @@
+// The headless trace: one JSON object per frame.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "audio/sound_sink.h"
+#include "shell/form.h"
+
+namespace app {
+
+// Formats frame number `frame` of the form (after the frame ran) with the sound requests
+// of the log into out; returns the length, without a newline.
+int FormatTraceLine(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds,
+                    char* out, int size);
+
+class TraceWriter {
+  public:
+    explicit TraceWriter(std::FILE* file) : file_(file) {}
+    void Write(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds);
+
+  private:
+    std::FILE* file_;
+    char line_[8192];
+};
+
+}  // namespace app

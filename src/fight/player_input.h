@@ -1,0 +1,59 @@
+// One player's input record: the devices' state and the command of the frame.
+#pragma once
+
+#include <cstdint>
+
+namespace fight {
+
+// Commands, the one number per player and frame that devices and the computer write.
+enum Command : int32_t {
+    kCmdNone = 0,
+    kCmdForward = 1,
+    kCmdBack = 2,
+    kCmdUp = 3,
+    kCmdDown = 4,
+    kCmdDownGuard = 5,
+    kCmdGuard = 6,
+    kCmdLA = 7,
+    kCmdFwdLA = 8,
+    kCmdBackLA = 9,
+    kCmdRA = 10,
+    kCmdFwdRA = 11,
+    kCmdBackRA = 12,
+    kCmdLARA = 13,
+    kCmdFwdLARA = 14,
+    kCmdBackLARA = 15,
+    kCmdUpGuard = 16,
+};
+
+// Key order of keyCode.
+enum KeyIndex : int { kKeyLeft = 0, kKeyUp, kKeyRight, kKeyDown, kKeyG, kKeyLA, kKeyRA };
+
+struct PlayerInput {
+    uint8_t keyState[256];
+    int32_t laHeld;
+    int32_t raHeld;
+    int32_t laPressed;
+    int32_t raPressed;
+    int32_t upHeld;
+    uint32_t joystickId;
+    int32_t padCentre;
+    int32_t padDeadZone;
+    uint32_t padPos[4];  // X, Y, Z, buttons of the last successful read
+    int32_t padLaHeld;
+    int32_t padRaHeld;
+    int32_t padLaPressed;
+    int32_t padRaPressed;
+    uint8_t padPresent;
+    uint32_t padMaskG;
+    uint32_t padMaskLA;
+    uint32_t padMaskRA;
+    uint8_t keyCode[7];
+    int32_t command;
+};
+
+inline void ClearCommand(PlayerInput& input) {
+    input.command = kCmdNone;
+}
+
+}  // namespace fight

@@ -1,0 +1,137 @@
+// The one form object: every piece of game state for the life of the process.
+#pragma once
+
+#include <cstdint>
+
+#include "audio/sound_sink.h"
+#include "engine/fighter.h"
+#include "engine/random.h"
+#include "fight/player_input.h"
+#include "gfx/display.h"
+#include "platform/clock.h"
+#include "platform/devices.h"
+#include "platform/presenter.h"
+
+namespace shell {
+
+enum GameState : int32_t {
+    kStateLauncher = 0,
+    kStateSelect = 2,
+    kStateFight = 4,
+    kStateCleared = 6,
+};
+
+enum GameMode : int32_t {
+    kModeFree = 1,
+    kModeVersus = 2,
+    kModeTournament = 3,
+    kModeView = 4,
+};
+
+// Phase lengths in frames.
+constexpr int kSelectOpeningFrames = 20;
+constexpr int kSelectConfirmedFrames = 40;
+constexpr int kClearedFrames = 160;
+constexpr int kFramePeriodMs = 40;
+
+struct Rect {
+    int32_t left, top, right, bottom;
+};
+
+// The launcher's settings live in its controls; these are their values.
+struct LauncherControls {
+    int32_t displayMode = 0;            // RadioGroup1: 0 full screen, 1 window
+    int32_t difficulty = -1;            // RadioGroup4: 0..4, -1 none selected
+    int32_t musicMode = 0;              // RadioGroup5: 0 media files, 1 MIDI, 2 silent
+    int32_t controlMethod[2] = {0, 0};  // RadioGroup2/3: 0 pad, 1 keyboard
+    int32_t padButton[2][3] = {{0, 1, 2}, {0, 1, 2}};  // ComboBox1..6 item indexes
+    int32_t keyItem[2][7] = {{7, 29, 10, 25, 13, 14, 16}, {3, 4, 5, 6, 2, 0, 1}};
+    int32_t speed = 0;  // ScrollBar1 position, -39..60
+};
+
+// The platform services the form talks to. Set by whoever hosts the form.
+struct Services {
+    platform::Clock* clock = nullptr;
+    platform::InputDevices* devices = nullptr;
+    audio::SoundSink* sound = nullptr;
+    platform::Presenter* presenter = nullptr;  // may stay null (headless)
+};
+
+struct TForm1 {
+    // Game state, in this order.
+    fight::PlayerInput input[2];
+    engine::Fighter fighter[2];
+    uint32_t frameStartMs;
+    int32_t speedCorrection;
+    int32_t chosenKind[2];
+    uint8_t selectDone[2];
+    int32_t selectDelay[2];
+    int32_t gameMode;
+    int32_t gameState;
+    int32_t phase;
+    int32_t phaseFrames;
+    int32_t counterBannerFrames[2];
+    int32_t weakBannerFrames[2];
+    int32_t tournamentWins;
+    int32_t tournamentSeries;
+    int32_t tournamentOpponents[5][10];
+    uint8_t paused;
+    int32_t musicTrack;
+    Rect spriteCells[12];
+
+    // The random generator, seeded once when the window is first shown.
+    engine::Random15 rng;
+    gfx::Display display;
+    LauncherControls controls;
+    Services services;
+
+    // Host flags: the frame loop is installed by a mode start; a close request ends the
+    // program after FormClose has run.
+    bool idleInstalled;
+    bool closeRequested;
+    bool closed;
+
+    // What the last frame handed over, for the trace.
+    int32_t frameCommands[2];
+    int32_t frameHits[2];
+};
+
+// Sets the values the form has when it is constructed.
+void ConstructForm(TForm1& form);
+
+// Window shown for the first time: seed, reset and build both fighters, read the settings.
+void FormShow(TForm1& form, uint32_t seed);
+
+// One frame of the frame loop.
+void AppIdle(TForm1& form);
+
+// Sleeps out the rest of the frame period (40 ms plus extraMs).
+void WaitFrame(TForm1& form, int32_t extraMs);
+
+// Key-down event of the form: ESC and SPACE.
+void FormKeyDown(TForm1& form, int key);
+
+// Close handler: music, sound effects, display, in this order.
+void FormClose(TForm1& form);
+
+// The tournament-cleared state.
+void ClearedFrame(TForm1& form);
+
+// Rebuilds both fighters for the two chosen roster numbers.
+void LoadFighters(TForm1& form);
+
+// Back to the select screen with player 2 already confirmed (tournament over).
+void ReturnToSelectAfterTournament(TForm1& form);
+
+// The text of the status line, or false when no line shows this frame.
+bool StatusLine(const TForm1& form, char* out, int size);
+const char* WeightClassName(int powerLevel);
+
+// Mode buttons.
+void Button1Click(TForm1& form);
+void Button2Click(TForm1& form);
+void Button3Click(TForm1& form);
+void Button4Click(TForm1& form);
+void StartGame(TForm1& form);
+
+}  // namespace shell

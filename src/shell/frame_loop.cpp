@@ -1,0 +1,56 @@
+// The frame loop: one frame per idle call, in a fixed order of steps, and its pacing.
+#include "audio/music.h"
+#include "shell/form.h"
+#include "shell/routines.h"
+
+namespace shell {
+
+void AppIdle(TForm1& form) {
+    form.frameCommands[0] = form.frameCommands[1] = 0;
+    form.frameHits[0] = form.frameHits[1] = 0;
+
+    // 1. The MIDI player's notifications.
+    if (form.controls.musicMode == audio::kMusicMidi) audio::PollMidiMusic();
+
+    // 2. The routine of the current state, unless paused.
+    if (!form.paused) {
+        switch (form.gameState) {
+            case kStateSelect:
+                SelectFrame(form);
+                break;
+            case kStateFight:
+                FightFrame(form);
+                break;
+            case kStateCleared:
+                ClearedFrame(form);
+                break;
+            default:
+                break;
+        }
+    }
+
+    // 3. The paced period starts here: the state routine's time is not part of it.
+    form.frameStartMs = form.services.clock->NowMs();
+
+    // 4.-7. The picture of the frame.
+    DrawScene(form);
+    DrawTextPass(form);
+    DrawStatePictures(form);
+    if (form.paused) DrawPausePictures(form);
+
+    // 8. Show it.
+    PresentFrame(form);
+
+    // 9. The fight runs at the corrected speed, everything else at 25 frames a second.
+    const bool inFight = form.gameState >= 3 && form.gameState <= 5;
+    WaitFrame(form, inFight ? form.speedCorrection : 0);
+}
+
+void WaitFrame(TForm1& form, int32_t extraMs) {
+    const int32_t period = kFramePeriodMs + extraMs;
+    const int32_t elapsed = static_cast<int32_t>(form.services.clock->NowMs() - form.frameStartMs);
+    // A late frame is not made up: the next one follows at once.
+    if (elapsed < period) form.services.clock->SleepMs(static_cast<uint32_t>(period - elapsed));
+}
+
+}  // namespace shell

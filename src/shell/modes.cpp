@@ -1,0 +1,58 @@
+// The four mode buttons and the start of a game.
+#include <cstring>
+
+#include "shell/form.h"
+#include "shell/routines.h"
+
+namespace shell {
+
+namespace {
+
+// Opponents of the tournament: five series of ten matches, by roster number.
+constexpr int32_t kTournamentOpponents[5][10] = {
+    {5, 6, 1, 12, 7, 14, 10, 11, 4, 8},  {1, 3, 2, 13, 7, 5, 10, 4, 12, 9},
+    {7, 4, 6, 5, 11, 13, 3, 9, 8, 14},   {3, 4, 11, 1, 9, 5, 8, 10, 2, 13},
+    {6, 14, 7, 12, 8, 10, 11, 9, 13, 1},
+};
+
+void PressModeButton(TForm1& form, int mode, int player2Power) {
+    form.gameMode = mode;
+    form.fighter[0].powerLevel = 0;
+    form.fighter[1].powerLevel = player2Power;
+    if (mode == kModeTournament) form.selectDone[1] = 1;
+    StartGame(form);
+}
+
+}  // namespace
+
+void Button1Click(TForm1& form) {
+    PressModeButton(form, kModeFree, form.controls.difficulty);
+}
+void Button2Click(TForm1& form) {
+    PressModeButton(form, kModeVersus, 0);
+}
+void Button3Click(TForm1& form) {
+    PressModeButton(form, kModeTournament, form.controls.difficulty);
+}
+void Button4Click(TForm1& form) {
+    PressModeButton(form, kModeView, 0);
+}
+
+void StartGame(TForm1& form) {
+    // Bindings, the window, the display, sheets and sounds join this sequence as they are
+    // written; the game state and the frame loop are set up here.
+    form.speedCorrection = form.controls.speed;
+    SaveSettings(form);
+
+    form.gameState = kStateSelect;
+    form.phase = 0;
+    form.counterBannerFrames[0] = form.counterBannerFrames[1] = 0;
+    form.tournamentWins = 0;
+    form.tournamentSeries = form.rng.Next() % 5;
+    form.paused = 0;
+    std::memcpy(form.tournamentOpponents, kTournamentOpponents, sizeof kTournamentOpponents);
+
+    form.idleInstalled = true;
+}
+
+}  // namespace shell

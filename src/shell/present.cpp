@@ -1,0 +1,11 @@
+// Presentation of the finished frame.
+#include "shell/routines.h"
+
+namespace shell {
+
+void PresentFrame(TForm1& form) {
+    if (form.services.presenter == nullptr) return;
+    form.services.presenter->Present(nullptr, form.display.windowed != 0);
+}
+
+}  // namespace shell

@@ -1,0 +1,72 @@
+// Runs the game binary for the tests.
+#include "support/run_binary.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace testing_support {
+
+namespace {
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) {
+        if (c == '\'')
+            q += "'\\''";
+        else
+            q += c;
+    }
+    return q + "'";
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+}  // namespace
+
+std::string MakeTempDir() {
+    char tmpl[] = "/tmp/tovuka-test-XXXXXX";
+    const char* dir = mkdtemp(tmpl);
+    return dir ? dir : "/tmp";
+}
+
+RunResult RunGame(const std::vector<std::string>& args, const std::string& stdinText,
+                  const std::string& workDir) {
+    const std::string scratch = MakeTempDir();
+    const std::string inPath = scratch + "/stdin", outPath = scratch + "/stdout",
+                      errPath = scratch + "/stderr";
+    std::ofstream(inPath, std::ios::binary) << stdinText;
+    std::string command;
+    if (!workDir.empty()) command += "cd " + Quote(workDir) + " && ";
+    command += Quote(TOVUKA02_BIN);
+    for (const std::string& a : args)
+        command += " " + Quote(a);
+    command += " <" + Quote(inPath) + " >" + Quote(outPath) + " 2>" + Quote(errPath);
+    RunResult result;
+    const int raw = std::system(command.c_str());
+    if (raw != -1 && WIFEXITED(raw)) result.status = WEXITSTATUS(raw);
+    result.out = ReadAll(outPath);
+    result.err = ReadAll(errPath);
+    std::system(("rm -rf " + Quote(scratch)).c_str());
+    return result;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line))
+        lines.push_back(line);
+    return lines;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,25 @@
+// Runs the game binary with arguments and collects what it printed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct RunResult {
+    int status = -1;  // exit status, or -1 when it did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs the game binary (built beside the tests) in the given working directory with the
+// arguments; stdinText is fed to its standard input.
+RunResult RunGame(const std::vector<std::string>& args, const std::string& stdinText = "",
+                  const std::string& workDir = "");
+
+// A fresh empty directory under the system's temporary folder.
+std::string MakeTempDir();
+
+std::vector<std::string> SplitLines(const std::string& text);
+
+}  // namespace testing_support

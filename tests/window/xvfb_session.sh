@@ -1,0 +1,49 @@
+# Shared by the window tests: starts a private Xvfb display and stops it on exit.
+# Usage: source this file, then call start_xvfb.
+
+start_xvfb() {
+    local n
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            XVFB_PID=$!
+            export DISPLAY=":$n"
+            local i
+            for i in $(seq 1 100); do
+                if xdpyinfo >/dev/null 2>&1 || xdotool getdisplaygeometry >/dev/null 2>&1; then
+                    return 0
+                fi
+                if ! kill -0 "$XVFB_PID" 2>/dev/null; then break; fi
+                sleep 0.1
+            done
+            kill "$XVFB_PID" 2>/dev/null
+        fi
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+stop_xvfb() {
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null || true
+}
+
+# Waits until the command succeeds, at most $1 seconds.
+wait_for() {
+    local limit=$1
+    shift
+    local i
+    for i in $(seq 1 $((limit * 10))); do
+        if "$@" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Holds a key for a few frames: a tap shorter than a frame can be missed.
+press_key() {
+    xdotool keydown "$1"
+    sleep 0.15
+    xdotool keyup "$1"
+    sleep 0.15
+}

@@ -46,11 +46,12 @@ RunResult RunGame(const std::vector<std::string>& args, const std::string& stdin
                       errPath = scratch + "/stderr";
     std::ofstream(inPath, std::ios::binary) << stdinText;
     std::string command;
-    if (!workDir.empty()) command += "cd " + Quote(workDir) + " && ";
-    command += Quote(TOVUKA02_BIN);
-    for (const std::string& a : args)
-        command += " " + Quote(a);
-    command += " <" + Quote(inPath) + " >" + Quote(outPath) + " 2>" + Quote(errPath);
+    if (!workDir.empty()) command.append("cd ").append(Quote(workDir)).append(" && ");
+    command.append(Quote(TOVUKA02_BIN));
+    for (const std::string& a : args) command.append(" ").append(Quote(a));
+    command.append(" <").append(Quote(inPath));
+    command.append(" >").append(Quote(outPath));
+    command.append(" 2>").append(Quote(errPath));
     RunResult result;
     const int raw = std::system(command.c_str());
     if (raw != -1 && WIFEXITED(raw)) result.status = WEXITSTATUS(raw);

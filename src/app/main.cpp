@@ -3,25 +3,24 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "app/dump_fighter.h"
 #include "app/headless.h"
 #include "app/window_host.h"
 
-int main(int argc, char **argv) {
-  app::Options options;
-  std::string error;
-  if (!app::ParseCommandLine(argc, argv, options, error)) {
-    std::fprintf(stderr, "tovuka02: %s\n", error.c_str());
-    return 2;
-  }
-  switch (options.kind) {
-  case app::RunKind::kHeadless:
-    return app::RunHeadless(options);
-  case app::RunKind::kDumpFighter:
-    std::fprintf(stderr, "tovuka02: fighter %d is not built yet\n",
-                 options.dumpKind);
-    return 2;
-  case app::RunKind::kWindow:
-    break;
-  }
-  return app::RunWindow();
+int main(int argc, char** argv) {
+    app::Options options;
+    std::string error;
+    if (!app::ParseCommandLine(argc, argv, options, error)) {
+        std::fprintf(stderr, "tovuka02: %s\n", error.c_str());
+        return 2;
+    }
+    switch (options.kind) {
+        case app::RunKind::kHeadless:
+            return app::RunHeadless(options);
+        case app::RunKind::kDumpFighter:
+            return app::DumpFighter(options);
+        case app::RunKind::kWindow:
+            break;
+    }
+    return app::RunWindow();
 }

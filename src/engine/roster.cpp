@@ -1,29 +1,47 @@
-// Roster dispatch.
+// Roster dispatch: roster number to the fighter's entry, and the build of a fighter for a fight.
 #include "engine/roster.h"
+
+#include "engine/common_motions.h"
+#include "engine/fighters/fighters.h"
 
 namespace engine {
 
 namespace {
 
-// Index = roster number - 1. Fighters not written yet have no entry.
-const RosterEntry *const kRoster[kRosterSize] = {};
+// Index = roster number - 1. A fighter not written yet has no entry.
+const RosterEntry* const kRoster[kRosterSize] = {
+    nullptr,                // 1 karate01
+    &fighters::kFighter02,  // 2 MuayThai01
+    nullptr,                // 3 box01
+    nullptr,                // 4 box02
+    nullptr,                // 5 kick01
+    nullptr,                // 6 hakkyokuken
+    nullptr,                // 7 Tequondo
+    nullptr,                // 8 Kick02
+    nullptr,                // 9 karate02
+    nullptr,                // 10 Kick03
+    nullptr,                // 11 Boxer03
+    nullptr,                // 12 JEETKUNEDOO
+    nullptr,                // 13 MuayThai02
+    nullptr,                // 14 Capoeira
+    nullptr,                // 15 qirune
+};
 
-} // namespace
+}  // namespace
 
-const RosterEntry *RosterFor(int kind) {
-  if (kind < 1 || kind > kRosterSize)
-    return nullptr;
-  return kRoster[kind - 1];
+const RosterEntry* RosterFor(int kind) {
+    if (kind < 1 || kind > kRosterSize) return nullptr;
+    return kRoster[kind - 1];
 }
 
-bool BuildFighter(Fighter &fighter, int kind, int opponentKind) {
-  const RosterEntry *entry = RosterFor(kind);
-  if (entry == nullptr)
-    return false;
-  entry->init(fighter, opponentKind);
-  entry->buildStance0(fighter);
-  entry->buildStance1(fighter);
-  return true;
+bool BuildFighter(Fighter& fighter, int kind, int opponentKind) {
+    const RosterEntry* entry = RosterFor(kind);
+    if (entry == nullptr) return false;
+    entry->init(fighter, opponentKind);
+    entry->buildStance0(fighter);
+    entry->buildStance1(fighter);
+    BuildCommonMotions(fighter, entry->commonVariant);
+    return true;
 }
 
-} // namespace engine
+}  // namespace engine

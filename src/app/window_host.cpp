@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/devices.h"
 #include "platform/presenter.h"
+#include "platform/sdl_devices.h"
 #include "shell/form.h"
 
 namespace app {
@@ -42,37 +43,15 @@ class SilentSink final : public audio::SoundSink {
     void Music(const char*) override {}
 };
 
-int VirtualKeyOf(SDL_Keycode key) {
-    switch (key) {
-        case SDLK_ESCAPE:
-            return platform::VK_ESCAPE;
-        case SDLK_SPACE:
-            return platform::VK_SPACE;
-        case SDLK_RETURN:
-            return platform::VK_RETURN;
-        default:
-            return 0;
-    }
-}
-
 // The launcher form is not written yet: it shows an empty panel, and the keys 1 to 4
 // stand in for its four mode buttons.
 void PressLauncherKey(shell::TForm1& form, SDL_Keycode key) {
     switch (key) {
-        case SDLK_1:
-            shell::Button1Click(form);
-            break;
-        case SDLK_2:
-            shell::Button2Click(form);
-            break;
-        case SDLK_3:
-            shell::Button3Click(form);
-            break;
-        case SDLK_4:
-            shell::Button4Click(form);
-            break;
-        default:
-            break;
+        case SDLK_1: shell::Button1Click(form); break;
+        case SDLK_2: shell::Button2Click(form); break;
+        case SDLK_3: shell::Button3Click(form); break;
+        case SDLK_4: shell::Button4Click(form); break;
+        default: break;
     }
 }
 
@@ -91,16 +70,17 @@ void BecomeGameWindow(SDL_Window* window) {
     SDL_SetWindowPosition(window, desktop.x + desktop.w / 2 - 399, desktop.y + desktop.h / 2 - 299);
 }
 
-void HandleEvents(shell::TForm1& form, SDL_Window* window) {
+void HandleEvents(shell::TForm1& form, SDL_Window* window, platform::SdlDevices& devices) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        devices.HandleEvent(event);
         if (event.type == SDL_QUIT ||
             (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
             form.closeRequested = true;
         } else if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
             // A held key is one press: the auto-repeat does not reach the form.
             const bool launcher = !form.idleInstalled;
-            const int vk = VirtualKeyOf(event.key.keysym.sym);
+            const int vk = platform::VirtualKeyOf(event.key.keysym.scancode);
             if (vk != 0) shell::FormKeyDown(form, vk);
             if (launcher && !form.closeRequested) {
                 PressLauncherKey(form, event.key.keysym.sym);
@@ -113,7 +93,7 @@ void HandleEvents(shell::TForm1& form, SDL_Window* window) {
 }  // namespace
 
 int RunWindow() {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER | SDL_INIT_JOYSTICK) != 0) {
         std::fprintf(stderr, "tovuka02: SDL could not start: %s\n", SDL_GetError());
         return 1;
     }
@@ -131,16 +111,16 @@ int RunWindow() {
     }
 
     platform::SystemClock clock;
-    platform::ScriptedDevices devices;
+    auto devices = std::make_unique<platform::SdlDevices>();
     SilentSink sound;
     WindowPresenter presenter(renderer);
     auto form = std::make_unique<shell::TForm1>();
     shell::ConstructForm(*form);
-    form->services = {&clock, &devices, &sound, &presenter};
+    form->services = {&clock, devices.get(), &sound, &presenter};
     shell::FormShow(*form, static_cast<uint32_t>(std::time(nullptr)));
 
     while (true) {
-        HandleEvents(*form, window);
+        HandleEvents(*form, window, *devices);
         if (form->closeRequested) break;
         if (form->idleInstalled) {
             shell::AppIdle(*form);
@@ -150,6 +130,7 @@ int RunWindow() {
         }
     }
     shell::FormClose(*form);
+    devices.reset();  // closes the joysticks before SDL goes
     SDL_DestroyRenderer(renderer);
     SDL_DestroyWindow(window);
     SDL_Quit();

@@ -1,6 +1,8 @@
 // The four mode buttons and the start of a game.
 #include <cstring>
 
+#include "fight/input.h"
+#include "platform/ini_file.h"
 #include "shell/form.h"
 #include "shell/routines.h"
 
@@ -38,11 +40,36 @@ void Button4Click(TForm1& form) {
     PressModeButton(form, kModeView, 0);
 }
 
+// The launcher's bindings go into the players' input records: pad button masks, key codes.
+static void StoreBindings(TForm1& form) {
+    for (int p = 0; p < 2; ++p) {
+        fight::PlayerInput& in = form.input[p];
+        in.padMaskG = fight::PadMaskForItem(form.controls.padButton[p][0]);
+        in.padMaskLA = fight::PadMaskForItem(form.controls.padButton[p][1]);
+        in.padMaskRA = fight::PadMaskForItem(form.controls.padButton[p][2]);
+        for (int k = 0; k < 7; ++k)
+            in.keyCode[k] =
+                static_cast<uint8_t>(fight::KeyCodeForItem(form.controls.keyItem[p][k]));
+    }
+}
+
+// A player who chose the game pad gets joystick 0 (player 1) or 1 (player 2); a pad that
+// does not answer leaves that player on the keyboard.
+static void OpenPads(TForm1& form) {
+    for (int p = 0; p < 2; ++p) {
+        if (form.controls.controlMethod[p] != 0) continue;
+        fight::OpenPad(form.input[p], *form.services.devices, static_cast<uint32_t>(p),
+                       platform::ReadPadDeadZone());
+    }
+}
+
 void StartGame(TForm1& form) {
-    // Bindings, the window, the display, sheets and sounds join this sequence as they are
-    // written; the game state and the frame loop are set up here.
+    StoreBindings(form);
     form.speedCorrection = form.controls.speed;
     SaveSettings(form);
+    form.display.windowed = form.controls.displayMode != 0 ? 1 : 0;
+    OpenPads(form);
+    // The display, the sheets and the sounds join the sequence here as they are written.
 
     form.gameState = kStateSelect;
     form.phase = 0;

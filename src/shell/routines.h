@@ -9,6 +9,9 @@ namespace shell {
 void SelectFrame(TForm1& form);
 void FightFrame(TForm1& form);
 
+// The last step of a fight frame: counts the fight's phases and leads on from them.
+void FightPhaseStep(TForm1& form);
+
 // Drawing steps of a frame.
 void DrawScene(TForm1& form);
 void DrawTextPass(TForm1& form);

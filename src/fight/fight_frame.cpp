@@ -1,0 +1,104 @@
+// The fight frame.
+#include "fight/fight_frame.h"
+
+#include "audio/sound_requests.h"
+#include "engine/update.h"
+#include "fight/cpu.h"
+#include "fight/hits.h"
+#include "fight/input.h"
+
+namespace fight {
+
+namespace {
+
+using engine::Fighter;
+
+void ReadPlayer(FightContext& ctx, int index) {
+    PlayerInput& in = ctx.input[index];
+    if (in.padPresent)
+        ReadPad(in, *ctx.devices);
+    else
+        ReadKeyboard(in, index + 1, *ctx.devices);
+}
+
+// The computer's command for fighter `index`; in the ready phase it hops into the other
+// stance one time in five.
+void ComputerChooses(FightContext& ctx, int index) {
+    Fighter& self = ctx.fighter[index];
+    const Fighter& other = ctx.fighter[1 - index];
+    int32_t& command = ctx.input[index].command;
+    command = CpuDecide(self, other.x, other.code, other.cpuAttackRange, *ctx.rng);
+    if (ctx.phase == 0 && ctx.rng->Next() % 100 < 20) {
+        self.cpuPlan = kPlanSwitch;
+        self.cpuPlanActive = 1;
+        self.cpuIdleTicks = 0;
+        command = kCmdUp;
+    }
+}
+
+void HandOverCommand(FightContext& ctx, int index) {
+    ctx.commands[index] = ctx.input[index].command;
+    engine::ApplyCommand(ctx.fighter[index], ctx.input[index].command);
+}
+
+}  // namespace
+
+void FightFrameSteps(FightContext& ctx) {
+    Fighter* f = ctx.fighter;
+    ctx.commands[0] = ctx.commands[1] = 0;
+    ctx.hits[0] = ctx.hits[1] = 0;
+
+    // 1. A refusal lives for one frame.
+    f[0].staminaRefused = 0;
+    f[1].staminaRefused = 0;
+
+    // 2. A command not yet taken by a fighter in a move stays pending.
+    for (int i = 0; i < 2; ++i)
+        if (engine::MotionOf(f[i].code) <= engine::kMotionStand) ClearCommand(ctx.input[i]);
+
+    // 3. The human players' devices, in every phase.
+    if (ctx.gameMode != kModeView) ReadPlayer(ctx, 0);
+    if (ctx.gameMode == kModeVersus) ReadPlayer(ctx, 1);
+
+    // 4. Regeneration and commands, except in the knock-out pause.
+    if (ctx.phase != 2) {
+        engine::Regenerate(f[0]);
+        engine::Regenerate(f[1]);
+        if (ctx.gameMode == kModeView) ComputerChooses(ctx, 0);
+        HandOverCommand(ctx, 0);
+        if (ctx.gameMode != kModeVersus) ComputerChooses(ctx, 1);
+        HandOverCommand(ctx, 1);
+    }
+
+    // 5. The frames both fighters show now; a frame just begun plays its sound.
+    const engine::MotionFrame copy0 = engine::CopyCurrentFrame(f[0]);
+    if (f[0].tick == 0) audio::PlayMotionSound(*ctx.sound, 1, copy0.sound);
+    const engine::MotionFrame copy1 = engine::CopyCurrentFrame(f[1]);
+    if (f[1].tick == 0) audio::PlayMotionSound(*ctx.sound, 2, copy1.sound);
+
+    // 6. Refusals of the human players are heard; the computer's are silent.
+    if (ctx.gameMode != kModeView) audio::PlayRefusedSound(*ctx.sound, 1, f[0].staminaRefused);
+    if (ctx.gameMode == kModeVersus) audio::PlayRefusedSound(*ctx.sound, 2, f[1].staminaRefused);
+
+    // 7. Movement and the frame timers.
+    if (ctx.phase != 2) {
+        const bool move = MovementAllowed(ctx.phase, ctx.phaseFrames);
+        engine::Advance(f[0], f[1].x, f[1].halfWidth[engine::StanceOf(f[1].code)], move, copy1.dx);
+        engine::Advance(f[1], f[0].x, f[0].halfWidth[engine::StanceOf(f[0].code)], move, copy0.dx);
+    }
+
+    // 8. Attacks, in every phase.
+    ResolveHits(f[0], f[1], copy0, copy1, *ctx.rng, ctx.hits);
+
+    // 9. Hit and guard sounds; a weak hit that is not a counter sounds twice, loud.
+    if (ctx.phase != 2) {
+        for (int i = 0; i < 2; ++i) {
+            const int player = i + 1;
+            audio::PlayHitSound(*ctx.sound, player, ctx.hits[i], f[i].counterHitFlag);
+            if (!f[i].counterHitFlag && f[i].weakHitFlag)
+                audio::PlayHitSound(*ctx.sound, player, ctx.hits[i], 1);
+        }
+    }
+}
+
+}  // namespace fight

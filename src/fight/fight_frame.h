@@ -1,0 +1,45 @@
+// One frame of the fight, up to the phase step: input, the computer players, the fighter
+// update, frame sounds, hit resolution and hit sounds.
+#pragma once
+
+#include <cstdint>
+
+#include "audio/sound_sink.h"
+#include "engine/fighter.h"
+#include "engine/random.h"
+#include "fight/player_input.h"
+#include "platform/devices.h"
+
+namespace fight {
+
+// Who controls the fighters, by game mode.
+enum Mode : int32_t { kModeFree = 1, kModeVersus = 2, kModeTournament = 3, kModeView = 4 };
+
+constexpr int kReadyPhaseFrames = 120;
+constexpr int kMovementFromFrame = 108;  // the ready phase lets the fighters move from here
+
+// What the fight frame works on; the form hands over its own records.
+struct FightContext {
+    engine::Fighter* fighter;  // [2]: player 1 (left), player 2 (right)
+    PlayerInput* input;        // [2]
+    int32_t gameMode;
+    int32_t phase;
+    int32_t phaseFrames;
+    engine::Random15* rng;
+    platform::InputDevices* devices;
+    audio::SoundSink* sound;
+    // Out: the command each player handed to the fighter update (0 when none) and each
+    // player's hit result of this frame.
+    int32_t commands[2];
+    int32_t hits[2];
+};
+
+// Whether the fighters' dx steps apply in this phase.
+constexpr bool MovementAllowed(int32_t phase, int32_t phaseFrames) {
+    return phase == 1 || (phase == 0 && phaseFrames >= kMovementFromFrame);
+}
+
+// Steps 1 to 9 of a fight frame; the phase step that follows belongs to the game states.
+void FightFrameSteps(FightContext& ctx);
+
+}  // namespace fight

@@ -15,17 +15,10 @@ void AppIdle(TForm1& form) {
     // 2. The routine of the current state, unless paused.
     if (!form.paused) {
         switch (form.gameState) {
-            case kStateSelect:
-                SelectFrame(form);
-                break;
-            case kStateFight:
-                FightFrame(form);
-                break;
-            case kStateCleared:
-                ClearedFrame(form);
-                break;
-            default:
-                break;
+            case kStateSelect: SelectFrame(form); break;
+            case kStateFight: FightFrame(form); break;
+            case kStateCleared: ClearedFrame(form); break;
+            default: break;
         }
     }
 

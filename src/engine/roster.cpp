@@ -10,14 +10,14 @@ namespace {
 
 // Index = roster number - 1. A fighter not written yet has no entry.
 const RosterEntry* const kRoster[kRosterSize] = {
-    nullptr,                // 1 karate01
+    &fighters::kFighter01,  // 1 karate01
     &fighters::kFighter02,  // 2 MuayThai01
-    nullptr,                // 3 box01
-    nullptr,                // 4 box02
-    nullptr,                // 5 kick01
-    nullptr,                // 6 hakkyokuken
-    nullptr,                // 7 Tequondo
-    nullptr,                // 8 Kick02
+    &fighters::kFighter03,  // 3 box01
+    &fighters::kFighter04,  // 4 box02
+    &fighters::kFighter05,  // 5 kick01
+    &fighters::kFighter06,  // 6 hakkyokuken
+    &fighters::kFighter07,  // 7 Tequondo
+    &fighters::kFighter08,  // 8 Kick02
     nullptr,                // 9 karate02
     nullptr,                // 10 Kick03
     nullptr,                // 11 Boxer03

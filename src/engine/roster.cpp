@@ -18,13 +18,13 @@ const RosterEntry* const kRoster[kRosterSize] = {
     &fighters::kFighter06,  // 6 hakkyokuken
     &fighters::kFighter07,  // 7 Tequondo
     &fighters::kFighter08,  // 8 Kick02
-    nullptr,                // 9 karate02
-    nullptr,                // 10 Kick03
-    nullptr,                // 11 Boxer03
-    nullptr,                // 12 JEETKUNEDOO
-    nullptr,                // 13 MuayThai02
-    nullptr,                // 14 Capoeira
-    nullptr,                // 15 qirune
+    &fighters::kFighter09,  // 9 karate02
+    &fighters::kFighter10,  // 10 Kick03
+    &fighters::kFighter11,  // 11 Boxer03
+    &fighters::kFighter12,  // 12 JEETKUNEDOO
+    &fighters::kFighter13,  // 13 MuayThai02
+    &fighters::kFighter14,  // 14 Capoeira
+    &fighters::kFighter15,  // 15 qirune
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Command-line parsing.
+// Command-line parsing: each option names the kinds of run it belongs to.
 #include "app/command_line.h"
 
 #include <cerrno>
@@ -8,6 +8,15 @@
 namespace app {
 
 namespace {
+
+// The kinds of run an option goes with, as bits.
+constexpr unsigned Bit(RunKind kind) {
+    return 1u << static_cast<int>(kind);
+}
+constexpr unsigned kWindowRun = Bit(RunKind::kWindow);
+constexpr unsigned kHeadlessRun = Bit(RunKind::kHeadless);
+constexpr unsigned kDumpRun = Bit(RunKind::kDumpFighter);
+constexpr unsigned kMatchupRun = Bit(RunKind::kMatchups);
 
 bool ParseInt(const char* text, int64_t low, int64_t high, int64_t& out) {
     if (text == nullptr || *text == '\0') return false;
@@ -20,44 +29,11 @@ bool ParseInt(const char* text, int64_t low, int64_t high, int64_t& out) {
 }
 
 int ModeByName(const char* name) {
-    if (std::strcmp(name, "free") == 0) return 1;
-    if (std::strcmp(name, "vs") == 0) return 2;
-    if (std::strcmp(name, "tournament") == 0) return 3;
-    if (std::strcmp(name, "view") == 0) return 4;
+    static const char* const kNames[] = {"free", "vs", "tournament", "view"};
+    for (int i = 0; i < 4; ++i)
+        if (std::strcmp(name, kNames[i]) == 0) return i + 1;
     return 0;
 }
-
-// Walks the arguments, handing each option its value.
-class Parser {
-  public:
-    Parser(int argc, const char* const* argv, std::string& error)
-        : argc_(argc), argv_(argv), error_(error) {}
-
-    bool Value(int& i, const char*& value) {
-        if (i + 1 >= argc_) {
-            error_ = std::string(argv_[i]) + " needs a value";
-            return false;
-        }
-        value = argv_[++i];
-        return true;
-    }
-
-    bool Number(int& i, int64_t low, int64_t high, int64_t& out) {
-        const char* value = nullptr;
-        if (!Value(i, value)) return false;
-        if (!ParseInt(value, low, high, out)) {
-            error_ = std::string(argv_[i - 1]) + ": '" + value + "' is not a number in " +
-                     std::to_string(low) + ".." + std::to_string(high);
-            return false;
-        }
-        return true;
-    }
-
-  private:
-    int argc_;
-    const char* const* argv_;
-    std::string& error_;
-};
 
 bool ParseShot(const char* value, Shot& shot) {
     const char* colon = std::strchr(value, ':');
@@ -70,99 +46,190 @@ bool ParseShot(const char* value, Shot& shot) {
     return true;
 }
 
-}  // namespace
+class Parser {
+  public:
+    Parser(int argc, const char* const* argv, Options& o, std::string& error)
+        : argc_(argc), argv_(argv), o_(o), error_(error) {}
 
-bool ParseCommandLine(int argc, const char* const* argv, Options& o, std::string& error) {
-    Parser p(argc, argv, error);
-    bool headlessOnly = false;  // an option that only a headless run takes
-    bool dumpOnly = false;
-    for (int i = 1; i < argc; ++i) {
-        const char* a = argv[i];
-        int64_t n = 0;
-        const char* value = nullptr;
-        if (std::strcmp(a, "--headless") == 0) {
-            if (o.kind == RunKind::kDumpFighter) {
-                error = "--headless and --dump-fighter do not go together";
+    bool Run() {
+        for (i_ = 1; i_ < argc_; ++i_)
+            if (!Option(argv_[i_])) return false;
+        // Every option must go with the kind of run that was chosen.
+        for (int k = 0; k < usedCount_; ++k) {
+            const Used& u = used_[k];
+            if ((u.kinds & Bit(o_.kind)) == 0) {
+                error_ = std::string(u.name) + " does not go with " + KindName();
                 return false;
             }
-            o.kind = RunKind::kHeadless;
-        } else if (std::strcmp(a, "--dump-fighter") == 0) {
-            if (o.kind == RunKind::kHeadless) {
-                error = "--headless and --dump-fighter do not go together";
-                return false;
-            }
-            if (!p.Number(i, 1, 15, n)) return false;
-            o.kind = RunKind::kDumpFighter;
-            o.dumpKind = static_cast<int>(n);
-        } else if (std::strcmp(a, "--power") == 0) {
-            if (!p.Number(i, -1, 4, n)) return false;
-            o.dumpPower = static_cast<int>(n);
-            dumpOnly = true;
-        } else if (std::strcmp(a, "--opponent") == 0) {
-            if (!p.Number(i, 1, 15, n)) return false;
-            o.dumpOpponent = static_cast<int>(n);
-            dumpOnly = true;
-        } else if (std::strcmp(a, "--seed") == 0) {
-            if (!p.Number(i, 0, UINT32_MAX, n)) return false;
-            o.hasSeed = true;
-            o.seed = static_cast<uint32_t>(n);
-            headlessOnly = true;
-        } else if (std::strcmp(a, "--frames") == 0) {
-            if (!p.Number(i, 0, INT64_MAX, n)) return false;
-            o.frames = n;
-            headlessOnly = true;
-        } else if (std::strcmp(a, "--mode") == 0) {
-            if (!p.Value(i, value)) return false;
-            o.mode = ModeByName(value);
-            if (o.mode == 0) {
-                error = std::string("--mode: '") + value + "' is not free, vs, tournament or view";
-                return false;
-            }
-            headlessOnly = true;
-        } else if (std::strcmp(a, "--difficulty") == 0) {
-            if (!p.Number(i, 0, 4, n)) return false;
-            o.hasDifficulty = true;
-            o.difficulty = static_cast<int>(n);
-            headlessOnly = true;
-        } else if (std::strcmp(a, "--speed") == 0) {
-            if (!p.Number(i, -39, 60, n)) return false;
-            o.hasSpeed = true;
-            o.speed = static_cast<int>(n);
-            headlessOnly = true;
-        } else if (std::strcmp(a, "--input") == 0) {
-            if (!p.Value(i, value)) return false;
-            o.inputPath = value;
-            headlessOnly = true;
-        } else if (std::strcmp(a, "--trace") == 0) {
-            if (!p.Value(i, value)) return false;
-            o.tracePath = value;
-            headlessOnly = true;
-        } else if (std::strcmp(a, "--shot") == 0) {
-            if (!p.Value(i, value)) return false;
-            Shot shot;
-            if (!ParseShot(value, shot)) {
-                error = std::string("--shot: '") + value + "' is not FRAME:FILE";
-                return false;
-            }
-            o.shots.push_back(shot);
-            headlessOnly = true;
-        } else if (std::strcmp(a, "--bench") == 0) {
-            o.bench = true;
-            headlessOnly = true;
-        } else {
-            error = std::string("unknown argument '") + a + "'";
-            return false;
+        }
+        return true;
+    }
+
+  private:
+    struct Used {
+        const char* name;
+        unsigned kinds;
+    };
+
+    const char* KindName() const {
+        switch (o_.kind) {
+            case RunKind::kHeadless: return "--headless";
+            case RunKind::kDumpFighter: return "--dump-fighter";
+            case RunKind::kMatchups: return "--matchups";
+            default: return "a window start (it needs --headless, --dump-fighter or --matchups)";
         }
     }
-    if (headlessOnly && o.kind != RunKind::kHeadless) {
-        error = "that option needs --headless";
-        return false;
+
+    void Use(unsigned kinds) {
+        if (usedCount_ < kMaxOptions) used_[usedCount_++] = {argv_[i_], kinds};
     }
-    if (dumpOnly && o.kind != RunKind::kDumpFighter) {
-        error = "--power and --opponent go with --dump-fighter";
+
+    bool Kind(RunKind kind) {
+        if (kindSet_) {
+            error_ = "only one of --headless, --dump-fighter and --matchups";
+            return false;
+        }
+        kindSet_ = true;
+        o_.kind = kind;
+        return true;
+    }
+
+    bool Value(const char*& value) {
+        if (i_ + 1 >= argc_) {
+            error_ = std::string(argv_[i_]) + " needs a value";
+            return false;
+        }
+        value = argv_[++i_];
+        return true;
+    }
+
+    bool Number(int64_t low, int64_t high, int64_t& out) {
+        const char* value = nullptr;
+        if (!Value(value)) return false;
+        if (!ParseInt(value, low, high, out)) {
+            error_ = std::string(argv_[i_ - 1]) + ": '" + value + "' is not a number in " +
+                     std::to_string(low) + ".." + std::to_string(high);
+            return false;
+        }
+        return true;
+    }
+
+    bool Option(const char* a);
+    bool RunOption(const char* a, bool& known);
+    bool GameOption(const char* a, bool& known);
+
+    static constexpr int kMaxOptions = 64;
+    int argc_;
+    const char* const* argv_;
+    Options& o_;
+    std::string& error_;
+    int i_ = 1;
+    bool kindSet_ = false;
+    Used used_[kMaxOptions] = {};
+    int usedCount_ = 0;
+};
+
+// The options that choose the kind of run, and those of the dump and the simulator.
+bool Parser::RunOption(const char* a, bool& known) {
+    int64_t n = 0;
+    const char* value = nullptr;
+    known = true;
+    if (std::strcmp(a, "--headless") == 0) return Kind(RunKind::kHeadless);
+    if (std::strcmp(a, "--matchups") == 0) return Kind(RunKind::kMatchups);
+    if (std::strcmp(a, "--dump-fighter") == 0) {
+        if (!Kind(RunKind::kDumpFighter) || !Number(1, 15, n)) return false;
+        o_.dumpKind = static_cast<int>(n);
+    } else if (std::strcmp(a, "--power") == 0) {
+        Use(kDumpRun);
+        if (!Number(-1, 4, n)) return false;
+        o_.dumpPower = static_cast<int>(n);
+    } else if (std::strcmp(a, "--opponent") == 0) {
+        Use(kDumpRun);
+        if (!Number(1, 15, n)) return false;
+        o_.dumpOpponent = static_cast<int>(n);
+    } else if (std::strcmp(a, "--seeds") == 0) {
+        Use(kMatchupRun);
+        if (!Number(1, 100000, n)) return false;
+        o_.seeds = static_cast<int>(n);
+    } else if (std::strcmp(a, "--csv") == 0) {
+        Use(kMatchupRun);
+        if (!Value(value)) return false;
+        o_.csvPath = value;
+    } else {
+        known = false;
+    }
+    return true;
+}
+
+// The options of a headless run.
+bool Parser::GameOption(const char* a, bool& known) {
+    int64_t n = 0;
+    const char* value = nullptr;
+    known = true;
+    if (std::strcmp(a, "--seed") == 0) {
+        Use(kHeadlessRun);
+        if (!Number(0, UINT32_MAX, n)) return false;
+        o_.hasSeed = true;
+        o_.seed = static_cast<uint32_t>(n);
+    } else if (std::strcmp(a, "--frames") == 0) {
+        Use(kHeadlessRun);
+        if (!Number(0, INT64_MAX, n)) return false;
+        o_.frames = n;
+    } else if (std::strcmp(a, "--mode") == 0) {
+        Use(kHeadlessRun);
+        if (!Value(value)) return false;
+        o_.mode = ModeByName(value);
+        if (o_.mode == 0) {
+            error_ = std::string("--mode: '") + value + "' is not free, vs, tournament or view";
+            return false;
+        }
+    } else if (std::strcmp(a, "--difficulty") == 0) {
+        Use(kHeadlessRun | kMatchupRun);
+        if (!Number(0, 4, n)) return false;
+        o_.hasDifficulty = true;
+        o_.difficulty = static_cast<int>(n);
+    } else if (std::strcmp(a, "--speed") == 0) {
+        Use(kHeadlessRun);
+        if (!Number(-39, 60, n)) return false;
+        o_.hasSpeed = true;
+        o_.speed = static_cast<int>(n);
+    } else if (std::strcmp(a, "--input") == 0 || std::strcmp(a, "--trace") == 0) {
+        Use(kHeadlessRun);
+        if (!Value(value)) return false;
+        (a[2] == 'i' ? o_.inputPath : o_.tracePath) = value;
+    } else if (std::strcmp(a, "--shot") == 0) {
+        Use(kHeadlessRun);
+        if (!Value(value)) return false;
+        Shot shot;
+        if (!ParseShot(value, shot)) {
+            error_ = std::string("--shot: '") + value + "' is not FRAME:FILE";
+            return false;
+        }
+        o_.shots.push_back(shot);
+    } else if (std::strcmp(a, "--bench") == 0) {
+        Use(kHeadlessRun);
+        o_.bench = true;
+    } else {
+        known = false;
+    }
+    return true;
+}
+
+bool Parser::Option(const char* a) {
+    bool known = false;
+    if (!RunOption(a, known)) return false;
+    if (!known && !GameOption(a, known)) return false;
+    if (!known) {
+        error_ = std::string("unknown argument '") + a + "'";
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool ParseCommandLine(int argc, const char* const* argv, Options& options, std::string& error) {
+    return Parser(argc, argv, options, error).Run();
 }
 
 }  // namespace app

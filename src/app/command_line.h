@@ -1,4 +1,5 @@
-// The program's command line: normal start, headless runs, the fighter dump.
+// The program's command line: normal start, headless runs, the fighter dump, the matchup
+// simulator.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +8,7 @@
 
 namespace app {
 
-enum class RunKind { kWindow, kHeadless, kDumpFighter };
+enum class RunKind { kWindow, kHeadless, kDumpFighter, kMatchups };
 
 struct Shot {
     int64_t frame;
@@ -31,6 +32,8 @@ struct Options {
     int dumpKind = 0;
     int dumpPower = 0;
     int dumpOpponent = 0;  // 0: the fighter itself
+    int seeds = 10;        // matchups: fights per pairing and side
+    std::string csvPath;   // matchups: the table as CSV
 };
 
 // Parses argv. On a bad argument returns false with a one-line reason in error.

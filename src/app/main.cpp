@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/dump_fighter.h"
 #include "app/headless.h"
+#include "app/matchups.h"
 #include "app/window_host.h"
 
 int main(int argc, char** argv) {
@@ -15,12 +16,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     switch (options.kind) {
-        case app::RunKind::kHeadless:
-            return app::RunHeadless(options);
-        case app::RunKind::kDumpFighter:
-            return app::DumpFighter(options);
-        case app::RunKind::kWindow:
-            break;
+        case app::RunKind::kHeadless: return app::RunHeadless(options);
+        case app::RunKind::kDumpFighter: return app::DumpFighter(options);
+        case app::RunKind::kMatchups: return app::RunMatchups(options);
+        case app::RunKind::kWindow: break;
     }
     return app::RunWindow();
 }

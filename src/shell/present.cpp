@@ -5,7 +5,7 @@ namespace shell {
 
 void PresentFrame(TForm1& form) {
     if (form.services.presenter == nullptr) return;
-    form.services.presenter->Present(nullptr, form.display.windowed != 0);
+    form.services.presenter->Present(gfx::FramePixels(form.display), form.display.windowed != 0);
 }
 
 }  // namespace shell

@@ -1,0 +1,13 @@
+// Pictures of the frame as PNG files.
+#pragma once
+
+#include <cstdint>
+
+namespace gfx {
+
+// Writes a frame of kScreenWidth x kScreenHeight words as an RGB PNG file. A null frame
+// (no frame buffer yet) is written black, as the window shows it. False when the file
+// cannot be written.
+bool WriteFramePng(const uint32_t* frame, const char* path);
+
+}  // namespace gfx

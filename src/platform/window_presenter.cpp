@@ -1,0 +1,50 @@
+// The game window's presenter.
+#include "platform/window_presenter.h"
+
+#include <SDL.h>
+
+namespace platform {
+
+SdlWindowPresenter::SdlWindowPresenter(SDL_Renderer* renderer) : renderer_(renderer) {
+    if (renderer_ == nullptr) return;
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                 kWidth, kHeight);
+    if (texture_ != nullptr) {
+        // The frame is opaque: its alpha byte must not blend.
+        SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+        SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
+    }
+}
+
+SdlWindowPresenter::~SdlWindowPresenter() {
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+}
+
+void SdlWindowPresenter::ApplyWindowMode(bool windowed) {
+    const int mode = windowed ? 1 : 0;
+    if (renderer_ == nullptr || mode == appliedMode_) return;
+    appliedMode_ = mode;
+    if (SDL_Window* window = SDL_RenderGetWindow(renderer_))
+        SDL_SetWindowFullscreen(window, windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    // 800 x 600 logical pixels: 1:1 in the game window, scaled with black bars when the
+    // window covers a desktop of another shape.
+    SDL_RenderSetLogicalSize(renderer_, kWidth, kHeight);
+}
+
+void SdlWindowPresenter::Render(const uint32_t* pixels, bool windowed) {
+    if (renderer_ == nullptr) return;
+    ApplyWindowMode(windowed);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    if (pixels == nullptr || texture_ == nullptr) return;
+    SDL_UpdateTexture(texture_, nullptr, pixels, kWidth * static_cast<int>(sizeof(uint32_t)));
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+}
+
+void SdlWindowPresenter::Present(const uint32_t* pixels, bool windowed) {
+    if (renderer_ == nullptr) return;
+    Render(pixels, windowed);
+    SDL_RenderPresent(renderer_);
+}
+
+}  // namespace platform

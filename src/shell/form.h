@@ -47,6 +47,12 @@ struct LauncherControls {
     int32_t padButton[2][3] = {{0, 1, 2}, {0, 1, 2}};  // ComboBox1..6 item indexes
     int32_t keyItem[2][7] = {{7, 29, 10, 25, 13, 14, 16}, {3, 4, 5, 6, 2, 0, 1}};
     int32_t speed = 0;  // ScrollBar1 position, -39..60
+
+    // What the controls show beyond their values: the pad button boxes ComboBox1..3 and
+    // ComboBox4..6 are greyed out for a player on the keyboard, and GroupBox5's caption
+    // follows the speed bar once the settings are loaded.
+    uint8_t padBoxEnabled[2] = {1, 1};
+    char speedCaption[64] = "スピード補正=0";
 };
 
 // The platform services the form talks to. Set by whoever hosts the form.

@@ -7,12 +7,16 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 #include "app/input_script.h"
 #include "app/trace.h"
+#include "audio/audio_setup.h"
 #include "audio/sound_sink.h"
+#include "gfx/screenshot.h"
 #include "platform/clock.h"
 #include "platform/devices.h"
+#include "platform/presenter.h"
 #include "shell/form.h"
 
 namespace app {
@@ -51,22 +55,52 @@ struct TraceFile {
 
 void PressModeButton(shell::TForm1& form, int mode) {
     switch (mode) {
-        case 1:
-            shell::Button1Click(form);
-            break;
-        case 2:
-            shell::Button2Click(form);
-            break;
-        case 3:
-            shell::Button3Click(form);
-            break;
-        case 4:
-            shell::Button4Click(form);
-            break;
-        default:
-            break;
+        case 1: shell::Button1Click(form); break;
+        case 2: shell::Button2Click(form); break;
+        case 3: shell::Button3Click(form); break;
+        case 4: shell::Button4Click(form); break;
+        default: break;
     }
 }
+
+// Takes the pictures the command line asks for: the frame presented at frame N, exactly as
+// the window would show it.
+class ShotPresenter final : public platform::Presenter {
+  public:
+    explicit ShotPresenter(const std::vector<Shot>& shots) : shots_(shots), taken_(shots.size()) {}
+
+    void SetFrame(int64_t frame) { frame_ = frame; }
+
+    void Present(const uint32_t* pixels, bool) override {
+        for (size_t i = 0; i < shots_.size(); ++i) {
+            if (shots_[i].frame != frame_) continue;
+            taken_[i] = true;
+            if (!gfx::WriteFramePng(pixels, shots_[i].path.c_str())) {
+                std::fprintf(stderr, "tovuka02: cannot write picture '%s'\n",
+                             shots_[i].path.c_str());
+                failed_ = true;
+            }
+        }
+    }
+
+    // False, after saying which, when a picture was not written.
+    bool AllTaken() const {
+        bool ok = !failed_;
+        for (size_t i = 0; i < shots_.size(); ++i) {
+            if (taken_[i]) continue;
+            std::fprintf(stderr, "tovuka02: frame %lld was not shown; '%s' not written\n",
+                         static_cast<long long>(shots_[i].frame), shots_[i].path.c_str());
+            ok = false;
+        }
+        return ok;
+    }
+
+  private:
+    const std::vector<Shot>& shots_;
+    std::vector<bool> taken_;
+    int64_t frame_ = -1;
+    bool failed_ = false;
+};
 
 }  // namespace
 
@@ -99,13 +133,16 @@ int RunHeadless(const Options& options) {
     form->services.clock = &clock;
     form->services.devices = &devices;
     form->services.sound = &sounds;
+    audio::UseHeadlessAudio(&sounds);  // no device; the music's steps go into the trace
+    ShotPresenter shots(options.shots);
+    if (!options.shots.empty()) form->services.presenter = &shots;
 
     const uint32_t seed =
         options.hasSeed ? options.seed : static_cast<uint32_t>(std::time(nullptr));
     shell::FormShow(*form, seed);
     if (options.mode == 0) {
         shell::FormClose(*form);
-        return 0;
+        return shots.AllTaken() ? 0 : 1;
     }
     if (options.hasDifficulty) form->controls.difficulty = options.difficulty;
     if (options.hasSpeed) form->controls.speed = options.speed;
@@ -128,11 +165,13 @@ int RunHeadless(const Options& options) {
             if (form->closeRequested) break;
         }
         if (form->closeRequested) break;
+        shots.SetFrame(frame);
         shell::AppIdle(*form);
         if (writer) writer->Write(*form, frame, sounds);
         sounds.Clear();
     }
     shell::FormClose(*form);
+    const bool shotsTaken = shots.AllTaken();
 
     if (options.bench) {
         const double seconds =
@@ -141,7 +180,7 @@ int RunHeadless(const Options& options) {
         std::printf("bench: %lld frames in %.3f s, %.0f frames/s\n", static_cast<long long>(frame),
                     seconds, rate);
     }
-    return 0;
+    return shotsTaken ? 0 : 1;
 }
 
 }  // namespace app

@@ -1,7 +1,10 @@
 // The four mode buttons and the start of a game.
+#include <cstdio>
 #include <cstring>
 
+#include "audio/audio_setup.h"
 #include "fight/input.h"
+#include "gfx/sheets.h"
 #include "platform/ini_file.h"
 #include "shell/form.h"
 #include "shell/routines.h"
@@ -69,7 +72,17 @@ void StartGame(TForm1& form) {
     SaveSettings(form);
     form.display.windowed = form.controls.displayMode != 0 ? 1 : 0;
     OpenPads(form);
-    // The display, the sheets and the sounds join the sequence here as they are written.
+    if (!gfx::CreateDisplay(form.display)) {
+        std::fprintf(stderr, "tovuka02: cannot create the display: %s\n", gfx::DisplayError());
+        form.closeRequested = true;
+        return;
+    }
+    gfx::LoadCommonSheets(form.display);  // a missing sheet leaves its pictures undrawn
+    if (!audio::CreateSoundEffects()) {
+        std::fprintf(stderr, "tovuka02: the sound effects could not be set up\n");
+        form.closeRequested = true;
+        return;
+    }
 
     form.gameState = kStateSelect;
     form.phase = 0;
@@ -79,6 +92,7 @@ void StartGame(TForm1& form) {
     form.paused = 0;
     std::memcpy(form.tournamentOpponents, kTournamentOpponents, sizeof kTournamentOpponents);
 
+    audio::StartMusic(form.controls.musicMode, form.musicTrack);
     form.idleInstalled = true;
 }
 

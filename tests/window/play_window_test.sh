@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The game in a real window under Xvfb: the launcher opens, a mode starts the game in the
-# borderless 800 x 600 window, and ESC twice closes it.
+# The game in a real window under Xvfb, played as a person would: the launcher opens, a mode
+# button is clicked with the mouse, the fighters are chosen with the keyboard, the fight
+# runs, ESC pauses, SPACE resumes, ESC twice ends the program.
 set -u
-game=$1
+game=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb_session.sh"
 trap stop_xvfb EXIT
@@ -10,33 +11,71 @@ start_xvfb || exit 1
 
 fail() { echo "FAIL: $*" >&2; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
+# A game folder of its own: the generated pictures and music, window mode, no music.
 work=$(mktemp -d)
+ln -s "$(dirname "$game")/game/Graphic" "$work/Graphic"
+ln -s "$(dirname "$game")/game/music" "$work/music"
+printf '[display_mode]\ndisp_mode=1\n[music_mode]\nmusic_mode=2\n' > "$work/gameoption.ini"
 cd "$work"
 "$game" >"$work/out.log" 2>&1 &
 pid=$!
 
-wait_for 20 xdotool search --name '^TOVUKA02$' || fail "no window appeared"
+wait_for 30 xdotool search --name '^TOVUKA02$' || fail "no window appeared"
 win=$(xdotool search --name '^TOVUKA02$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$win")"
 [ "$WIDTH" = 898 ] && [ "$HEIGHT" = 505 ] || fail "launcher is ${WIDTH}x${HEIGHT}, not 898x505"
+sleep 0.5
 
-xdotool windowfocus --sync "$win" 2>/dev/null || true
-press_key 2  # the VS mode button
+# Not a blank window: a drawn launcher has many colours.
+colours() { import -window "$win" -format '%k' info: 2>/dev/null || echo 0; }
+n=$(colours)
+[ "$n" -gt 30 ] || fail "the launcher shows only $n colours"
+import -window "$win" "$work/launcher.png" 2>/dev/null
+
+# "View Mode(CPU VS CPU)" is Button4 at (664, 424), 217 x 25.
+xdotool mousemove --window "$win" 772 436
+sleep 0.2
+xdotool click 1
 game_window() {
     eval "$(xdotool getwindowgeometry --shell "$win")"
     [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ]
 }
-wait_for 10 game_window || fail "the game window is ${WIDTH}x${HEIGHT}, not 800x600"
+wait_for 15 game_window || fail "the game window is ${WIDTH}x${HEIGHT}, not 800x600"
 # Centred on the 1280 x 1024 screen: left 640 - 399, top 512 - 299.
 [ "$X" = 241 ] && [ "$Y" = 213 ] || fail "game window at $X,$Y, not 241,213"
+[ -f "$work/gameoption.ini" ] || fail "no settings file written"
+values=$(grep -c '=' "$work/gameoption.ini")
+[ "$values" = 26 ] || fail "the settings file holds $values values, not 26"
+grep -q '^disp_mode=1' "$work/gameoption.ini" || fail "the display mode was not kept"
+
+# The select screen: player 1 confirms with G, player 2 with the middle mouse button.
+xdotool windowfocus --sync "$win" 2>/dev/null || true
+sleep 1.2
+import -window "$win" "$work/select.png" 2>/dev/null
+press_key g
+xdotool mousedown 2
+sleep 0.15
+xdotool mouseup 2
+# 40 frames of the confirmed select screen, then the fight with its ready call.
+sleep 3
+import -window "$win" "$work/fight.png" 2>/dev/null
+# Player 1's health bar is drawn at y 117..126 growing left from x 359.
+bar=$(convert "$work/fight.png" -crop 1x1+300+121 -depth 8 txt:- 2>/dev/null | tail -n 1)
+select_pixel=$(convert "$work/select.png" -crop 1x1+300+121 -depth 8 txt:- 2>/dev/null | tail -n 1)
+[ "${bar#*:}" != "${select_pixel#*:}" ] || fail "no fight screen after choosing: $bar"
 
 press_key Escape
+sleep 0.3
 kill -0 "$pid" 2>/dev/null || fail "one ESC ended the program; it should only pause"
+press_key space
+sleep 0.3
+press_key Escape
 press_key Escape
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 wait_for 10 ended || fail "ESC ESC did not end the program"
 wait "$pid"
 status=$?
 [ "$status" = 0 ] || fail "exit status $status: $(cat "$work/out.log")"
+[ -n "${KEEP_SHOTS:-}" ] && cp "$work"/*.png "$KEEP_SHOTS"/ 2>/dev/null
 rm -rf "$work"
 echo "window test passed"

@@ -9,7 +9,8 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$here")"
 out="${1:-$root/build-fuzz}"
-mkdir -p "$out" "$out/corpus-wave" "$out/corpus-midi"
+mkdir -p "$out" "$out/corpus-wave" "$out/corpus-midi" "$out/corpus-script" "$out/corpus-ini" \
+    "$out/corpus-bmp"
 
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -I "$root/src")
@@ -18,9 +19,27 @@ clang++ "${flags[@]}" "$here/wave_parser_fuzz.cpp" "$root/src/audio/wave_parser.
 clang++ "${flags[@]}" "$here/midi_file_fuzz.cpp" "$root/src/audio/midi_file.cpp" \
     -o "$out/midi_file_fuzz"
 
+clang++ "${flags[@]}" "$here/input_script_fuzz.cpp" "$root/src/app/input_script.cpp" \
+    -o "$out/input_script_fuzz"
+clang++ "${flags[@]}" "$here/ini_file_fuzz.cpp" "$root/src/platform/ini_file.cpp" \
+    -o "$out/ini_file_fuzz"
+clang++ "${flags[@]}" $(pkg-config --cflags sdl2) "$here/sheet_loader_fuzz.cpp" \
+    "$root/src/gfx/sheets.cpp" "$root/src/gfx/display.cpp" "$root/src/gfx/draw.cpp" \
+    "$root/src/engine/fighter.cpp" \
+    $(pkg-config --libs sdl2 SDL2_ttf) -o "$out/sheet_loader_fuzz"
+
 # Seeds: a minimal WAVE file and a minimal MIDI file.
 printf 'RIFF\x2c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1f\x00\x00\x40\x1f\x00\x00\x01\x00\x08\x00data\x04\x00\x00\x00\x80\x90\xa0\xb0' \
     > "$out/corpus-wave/seed.wav"
 printf 'MThd\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60MTrk\x00\x00\x00\x0c\x00\x90\x3c\x64\x30\x80\x3c\x40\x00\xff\x2f\x00' \
     > "$out/corpus-midi/seed.mid"
-echo "built: $out/wave_parser_fuzz $out/midi_file_fuzz"
+printf '# a script\n0 down A\n12 up A\n3 down ESC\n' > "$out/corpus-script/seed.txt"
+printf '[player1_ctrl_mode]\nkey_dis=1800\nctrl_mode = -1\n[display_mode]\r\ndisp_mode=5\r\n' \
+    > "$out/corpus-ini/seed.ini"
+# A 2 x 2 8-bit bitmap with a 256-entry colour table.
+{ printf 'BM\x46\x04\x00\x00\x00\x00\x00\x00\x36\x04\x00\x00\x28\x00\x00\x00\x02\x00\x00\x00'
+  printf '\x02\x00\x00\x00\x01\x00\x08\x00\x00\x00\x00\x00\x10\x00\x00\x00'
+  printf '\x00\x00\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00'
+  head -c 1024 /dev/zero | tr '\0' '\100'
+  printf '\x00\x01\x00\x00\x01\x00\x00\x00'; } > "$out/corpus-bmp/seed.bmp"
+echo "built: $out/{wave_parser,midi_file,input_script,ini_file,sheet_loader}_fuzz"

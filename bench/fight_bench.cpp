@@ -28,10 +28,13 @@ struct Arena {
         shell::ConstructForm(*form);
         form->services = {&clock, &devices, &sound, nullptr};
         form->rng.Seed(seed);
-        shell::Button4Click(*form);
+        form->gameMode = shell::kModeView;  // both computer; no start sequence
         form->chosenKind[0] = a;
         form->chosenKind[1] = b;
-        shell::LoadFighters(*form);
+        engine::ResetFighter(form->fighter[0], engine::kSideLeft);
+        engine::ResetFighter(form->fighter[1], engine::kSideRight);
+        engine::BuildFighter(form->fighter[0], a, b);
+        engine::BuildFighter(form->fighter[1], b, a);
         form->gameState = shell::kStateFight;
         form->phase = 1;
         form->phaseFrames = 0;

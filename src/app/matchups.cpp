@@ -10,6 +10,8 @@
 #include <thread>
 
 #include "audio/sound_sink.h"
+#include "engine/roster.h"
+#include "fight/cpu.h"
 #include "platform/clock.h"
 #include "platform/devices.h"
 #include "shell/form.h"
@@ -43,11 +45,19 @@ FightOutcome Fight(Arena& arena, int a, int b, uint32_t seed, int power) {
     form.services.devices = &arena.devices;
     form.services.sound = &arena.sound;
     form.rng.Seed(seed);
-    shell::Button4Click(form);  // computer against computer
+    // Computer against computer, set up as the fight set-up does it but without the start
+    // sequence (no settings file, display, sheets or sound).
+    form.gameMode = shell::kModeView;
+    form.fighter[0].powerLevel = 0;
     form.fighter[1].powerLevel = power;
     form.chosenKind[0] = a;
     form.chosenKind[1] = b;
-    shell::LoadFighters(form);
+    engine::ResetFighter(form.fighter[0], engine::kSideLeft);
+    engine::ResetFighter(form.fighter[1], engine::kSideRight);
+    engine::BuildFighter(form.fighter[0], a, b);
+    engine::BuildFighter(form.fighter[1], b, a);
+    fight::ResetCpu(form.fighter[0]);
+    fight::ResetCpu(form.fighter[1]);
     form.gameState = shell::kStateFight;
     form.phase = 0;
     form.phaseFrames = 0;

@@ -38,9 +38,9 @@ constexpr FrameRow kStance0[] = {
     {18, 2, kFinal, 2, 102, {}, {kStepSet}},
     {19, 0, kFinalSwitch, 1, 100, {.sound = 4, .dy = -4}, {}},
     // LA: lead hook to the head, opening into the uppercut and the body hook.
-    {20, 0, kChain, 3, 105, {.sound = 2, .layer = -1, .dx = 8, .cost = 220, .counterBonus = 2}, {}},
+    {20, 0, kChain, 4, 105, {.sound = 2, .layer = -1, .dx = 8, .cost = 220, .counterBonus = 2}, {}},
     {20, 1, kChain, 1, 106, {.layer = -1, .reach = 73, .kind = 1, .priority = 2, .damage = 112,
-        .stun = 6, .knockback = 6, .effect = 3, .counterBonus = 4}, {}},
+        .stun = 4, .knockback = 6, .effect = 3, .counterBonus = 4}, {}},
     {20, 2, kChain, 2, 106, {.layer = -1, .counterBonus = 4, .followUp = {10, 11, 0, 0}},
         {.links = {{kRA, 23}, {kFwdRA, 24}}}},
     {20, 3, kChain, 2, 107, {.layer = -1, .counterBonus = 2, .followUp = {10, 11, 0, 0}},
@@ -48,7 +48,7 @@ constexpr FrameRow kStance0[] = {
     {20, 4, kFinal, 3, 105, {.layer = -1, .counterBonus = 2, .followUp = {10, 11, 12, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kRA, 23}, {kFwdRA, 24}, {kBackRA, 25}}}},
     // forward+LA: lead hook to the liver.
-    {21, 0, kChain, 3, 108, {.sound = 2, .layer = -1, .dx = 8, .dy = 4, .cost = 280,
+    {21, 0, kChain, 5, 108, {.sound = 2, .layer = -1, .dx = 8, .dy = 4, .cost = 280,
         .counterBonus = 4}, {}},
     {21, 1, kChain, 1, 109, {.layer = -1, .dy = 4, .reach = 68, .kind = 4, .priority = 2,
         .damage = 140, .stun = 8, .knockback = 4, .effect = 4, .counterBonus = 6}, {}},
@@ -69,7 +69,8 @@ constexpr FrameRow kStance0[] = {
     {22, 4, kFinal, 3, 111, {.layer = -2, .counterBonus = 2, .followUp = {10, 0, 0, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kRA, 23}}}},
     // RA: rear uppercut.
-    {23, 0, kChain, 3, 202, {.sound = 2, .layer = -2, .dy = 4, .cost = 220, .counterBonus = 2}, {}},
+    {23, 0, kChain, 5, 202, {.sound = 2, .layer = -2, .dx = 8, .dy = 4, .cost = 220,
+        .counterBonus = 2}, {}},
     {23, 1, kChain, 1, 203, {.layer = -2, .reach = 68, .kind = 2, .priority = 2, .damage = 124,
         .stun = 8, .knockback = 4, .effect = 3, .counterBonus = 4}, {}},
     {23, 2, kChain, 2, 203, {.layer = -2, .counterBonus = 4, .followUp = {7, 8, 0, 0}},
@@ -79,7 +80,7 @@ constexpr FrameRow kStance0[] = {
     {23, 4, kFinal, 3, 202, {.layer = -2, .dy = 4, .counterBonus = 2, .followUp = {7, 8, 0, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}, {kFwdLA, 21}}}},
     // forward+RA: rear hook to the body.
-    {24, 0, kChain, 3, 205, {.sound = 2, .layer = -2, .dx = 8, .dy = 4, .cost = 280,
+    {24, 0, kChain, 5, 205, {.sound = 2, .layer = -2, .dx = 8, .dy = 4, .cost = 280,
         .counterBonus = 4}, {}},
     {24, 1, kChain, 1, 206, {.layer = -2, .dy = 4, .reach = 68, .kind = 7, .priority = 2,
         .damage = 140, .stun = 8, .knockback = 6, .effect = 4, .counterBonus = 6}, {}},
@@ -90,7 +91,8 @@ constexpr FrameRow kStance0[] = {
     {24, 4, kFinal, 3, 205, {.layer = -2, .dy = 4, .counterBonus = 2, .followUp = {7, 0, 0, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}}}},
     // back+RA: rising uppercut from a deep crouch.
-    {25, 0, kChain, 4, 208, {.sound = 1, .layer = -2, .dy = 8, .cost = 260, .counterBonus = 4}, {}},
+    {25, 0, kChain, 5, 208, {.sound = 1, .layer = -2, .dx = 8, .dy = 8, .cost = 260,
+        .counterBonus = 4}, {}},
     {25, 1, kChain, 1, 209, {.sound = 2, .layer = -2, .reach = 68, .kind = 2, .priority = 3,
         .damage = 140, .stun = 10, .knockback = 6, .effect = 3, .counterBonus = 6}, {}},
     {25, 2, kChain, 2, 209, {.layer = -2, .counterBonus = 6, .followUp = {8, 0, 0, 0}},
@@ -108,7 +110,7 @@ constexpr FrameRow kStance0[] = {
     {26, 3, kFinal, 2, 301, {.layer = 1, .counterBonus = 1, .followUp = {7, 10, 8, 11}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}, {kFwdLA, 21}, {kRA, 23}, {kFwdRA, 24}}}},
     // forward+LA+RA: stepping shovel hook to the liver.
-    {27, 0, kChain, 3, 302, {.sound = 1, .layer = -3, .dx = 12, .dy = 4, .cost = 280,
+    {27, 0, kChain, 5, 302, {.sound = 1, .layer = -3, .dx = 12, .dy = 4, .cost = 280,
         .counterBonus = 4}, {}},
     {27, 1, kChain, 1, 303, {.sound = 2, .layer = -3, .dy = 4, .reach = 68, .kind = 4,
         .priority = 3, .damage = 180, .stun = 10, .knockback = 8, .effect = 4, .koMark = 1,
@@ -119,7 +121,7 @@ constexpr FrameRow kStance0[] = {
     {27, 4, kFinal, 3, 302, {.layer = -3, .dy = 4, .counterBonus = 2},
         {.links = {{kG, 15}, {kDownG, 16}}}},
     // back+LA+RA: weaving roll into a crushing body blow; high punches miss the roll.
-    {28, 0, kChain, 2, 305, {.sound = 1, .layer = -3, .dx = 8, .dy = 8, .cost = 500,
+    {28, 0, kChain, 3, 305, {.sound = 1, .layer = -3, .dx = 8, .dy = 8, .cost = 500,
         .body = {36, 2}, .counterBonus = 6}, {}},
     {28, 1, kChain, 2, 306, {.layer = -3, .dx = 8, .dy = 8, .body = {36, 2}, .counterBonus = 6},
         {}},
@@ -144,7 +146,7 @@ constexpr FrameRow kStance1[] = {
     {18, 2, kFinal, 2, 603, {}, {kStepSet}},
     {19, 0, kFinalSwitch, 1, 309, {.sound = 4, .dy = -4}, {}},
     // LA: long jab; doubles up or sets up the straight.
-    {20, 0, kChain, 2, 309, {.sound = 2, .layer = -1, .dx = 8, .cost = 150, .counterBonus = 1}, {}},
+    {20, 0, kChain, 3, 309, {.sound = 2, .layer = -1, .dx = 8, .cost = 150, .counterBonus = 1}, {}},
     {20, 1, kChain, 1, 311, {.layer = -1, .reach = 98, .kind = 1, .priority = 1, .damage = 32,
         .stun = 2, .knockback = 2, .effect = 1, .minRange = 90, .counterBonus = 2}, {}},
     {20, 2, kChain, 2, 311, {.layer = -1, .counterBonus = 2, .followUp = {10, 7, 13, 0}},
@@ -152,7 +154,7 @@ constexpr FrameRow kStance1[] = {
     {20, 3, kFinal, 2, 309, {.layer = -1, .counterBonus = 1, .followUp = {10, 7, 8, 13}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}, {kFwdLA, 21}, {kRA, 23}, {kLARA, 26}}}},
     // forward+LA: lead hook to the body.
-    {21, 0, kChain, 3, 400, {.sound = 2, .layer = -1, .dx = 8, .dy = 4, .cost = 260,
+    {21, 0, kChain, 5, 400, {.sound = 2, .layer = -1, .dx = 8, .dy = 4, .cost = 260,
         .counterBonus = 4}, {}},
     {21, 1, kChain, 1, 401, {.layer = -1, .dy = 4, .reach = 68, .kind = 4, .priority = 2,
         .damage = 124, .stun = 6, .knockback = 4, .effect = 4, .counterBonus = 6}, {}},
@@ -173,7 +175,7 @@ constexpr FrameRow kStance1[] = {
     {22, 5, kFinal, 3, 403, {.layer = -3, .dy = 8, .counterBonus = 2},
         {.links = {{kG, 15}, {kDownG, 16}}}},
     // RA: long straight right.
-    {23, 0, kChain, 3, 407, {.sound = 2, .layer = -2, .dx = 8, .cost = 170, .counterBonus = 1}, {}},
+    {23, 0, kChain, 5, 407, {.sound = 2, .layer = -2, .dx = 8, .cost = 170, .counterBonus = 1}, {}},
     {23, 1, kChain, 1, 408, {.layer = -2, .reach = 113, .kind = 1, .priority = 2, .damage = 100,
         .stun = 4, .knockback = 6, .effect = 1, .minRange = 100, .counterBonus = 2}, {}},
     {23, 2, kChain, 2, 408, {.layer = -2, .counterBonus = 2, .followUp = {8, 7, 0, 0}},
@@ -181,7 +183,7 @@ constexpr FrameRow kStance1[] = {
     {23, 3, kFinal, 3, 407, {.layer = -2, .counterBonus = 1, .followUp = {8, 7, 11, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}, {kFwdLA, 21}, {kFwdRA, 24}}}},
     // forward+RA: rear straight to the body.
-    {24, 0, kChain, 3, 409, {.sound = 2, .layer = -2, .dx = 8, .dy = 4, .cost = 270,
+    {24, 0, kChain, 5, 409, {.sound = 2, .layer = -2, .dx = 8, .dy = 4, .cost = 270,
         .counterBonus = 4}, {}},
     {24, 1, kChain, 1, 410, {.layer = -2, .dy = 4, .reach = 68, .kind = 7, .priority = 2,
         .damage = 120, .stun = 6, .knockback = 4, .effect = 4, .counterBonus = 6}, {}},
@@ -191,7 +193,8 @@ constexpr FrameRow kStance1[] = {
     {24, 4, kFinal, 3, 409, {.layer = -2, .dy = 4, .counterBonus = 2, .followUp = {7, 0, 0, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}}}},
     // back+RA: hooking rear uppercut to the ribs.
-    {25, 0, kChain, 3, 500, {.sound = 2, .layer = -2, .dy = 4, .cost = 280, .counterBonus = 4}, {}},
+    {25, 0, kChain, 5, 500, {.sound = 2, .layer = -2, .dx = 8, .dy = 4, .cost = 280,
+        .counterBonus = 4}, {}},
     {25, 1, kChain, 1, 501, {.layer = -2, .reach = 76, .kind = 4, .priority = 3, .damage = 180,
         .stun = 10, .knockback = 6, .effect = 3, .counterBonus = 6}, {}},
     {25, 2, kChain, 2, 501, {.layer = -2, .counterBonus = 6, .followUp = {8, 0, 0, 0}},
@@ -200,7 +203,7 @@ constexpr FrameRow kStance1[] = {
     {25, 4, kFinal, 3, 500, {.layer = -2, .dy = 4, .counterBonus = 2},
         {.links = {{kG, 15}, {kDownG, 16}}}},
     // LA+RA: one-two; the jab feints and the right hand lands.
-    {26, 0, kChain, 2, 503, {.sound = 2, .layer = -1, .dx = 8, .cost = 180, .counterBonus = 1}, {}},
+    {26, 0, kChain, 4, 503, {.sound = 2, .layer = -1, .dx = 8, .cost = 180, .counterBonus = 1}, {}},
     {26, 1, kChain, 1, 504, {.sound = 2, .layer = -1, .dx = 4, .reach = 93, .kind = 1,
         .priority = 2, .damage = 80, .stun = 4, .knockback = 4, .effect = 1, .minRange = 85,
         .counterBonus = 2}, {}},

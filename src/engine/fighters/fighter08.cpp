@@ -39,7 +39,7 @@ constexpr FrameRow kStance0[] = {
     {18, 2, kFinal, 2, 104, {}, {kStepSet}},
     {19, 0, kFinalSwitch, 1, 100, {.sound = 4, .dy = -4}, {}},
     // LA: jab.
-    {20, 0, kChain, 2, 105, {.sound = 2, .layer = -1, .dx = 8, .cost = 150, .counterBonus = 1}, {}},
+    {20, 0, kChain, 3, 105, {.sound = 2, .layer = -1, .dx = 8, .cost = 150, .counterBonus = 1}, {}},
     {20, 1, kChain, 1, 106, {.layer = -1, .reach = 90, .kind = 1, .priority = 1, .damage = 32,
         .stun = 2, .knockback = 2, .effect = 1, .minRange = 85, .counterBonus = 2}, {}},
     {20, 2, kChain, 2, 106, {.layer = -1, .counterBonus = 2, .followUp = {10, 10, 13, 0}},
@@ -59,7 +59,7 @@ constexpr FrameRow kStance0[] = {
     {21, 5, kChain, 3, 111, {.layer = 2, .counterBonus = 4}, {}},
     {21, 6, kFinal, 4, 200, {.layer = 2, .counterBonus = 4}, {.links = {{kG, 15}, {kDownG, 16}}}},
     // back+LA: short lead uppercut.
-    {22, 0, kChain, 3, 201, {.sound = 2, .layer = -1, .dx = 8, .cost = 240, .counterBonus = 2}, {}},
+    {22, 0, kChain, 5, 201, {.sound = 2, .layer = -1, .dx = 8, .cost = 240, .counterBonus = 2}, {}},
     {22, 1, kChain, 1, 202, {.layer = -1, .reach = 63, .kind = 1, .priority = 2, .damage = 160,
         .stun = 8, .knockback = 4, .effect = 3, .counterBonus = 4}, {}},
     {22, 2, kChain, 2, 202, {.layer = -1, .counterBonus = 4, .followUp = {10, 11, 0, 0}},
@@ -72,7 +72,7 @@ constexpr FrameRow kStance0[] = {
     {23, 0, kChain, 3, 204, {.sound = 2, .layer = -2, .dx = 8, .cost = 220, .counterBonus = 2}, {}},
     {23, 1, kChain, 1, 205, {.layer = -2, .dx = 6, .counterBonus = 2}, {}},
     {23, 2, kChain, 1, 206, {.layer = -2, .reach = 105, .kind = 1, .priority = 2, .damage = 176,
-        .stun = 6, .knockback = 4, .effect = 1, .minRange = 90, .counterBonus = 4}, {}},
+        .stun = 6, .knockback = 4, .effect = 1, .minRange = 98, .counterBonus = 4}, {}},
     {23, 3, kChain, 2, 206, {.layer = -2, .counterBonus = 4, .followUp = {7, 11, 0, 0}},
         {.links = {{kLA, 20}, {kFwdRA, 24}}}},
     {23, 4, kFinal, 3, 204, {.layer = -2, .counterBonus = 2, .followUp = {7, 11, 12, 0}},
@@ -98,7 +98,7 @@ constexpr FrameRow kStance0[] = {
     {25, 5, kFinal, 3, 210, {.layer = -3, .counterBonus = 2, .followUp = {7, 10, 0, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}, {kRA, 23}}}},
     // LA+RA: double low kick, left then right.
-    {26, 0, kChain, 3, 301, {.sound = 3, .layer = -3, .dx = 8, .cost = 280, .counterBonus = 4}, {}},
+    {26, 0, kChain, 5, 301, {.sound = 3, .layer = -3, .dx = 8, .cost = 280, .counterBonus = 4}, {}},
     {26, 1, kChain, 1, 302, {.layer = -3, .reach = 105, .kind = 4, .priority = 2, .damage = 200,
         .stun = 8, .knockback = 2, .effect = 2, .minRange = 90, .counterBonus = 6}, {}},
     {26, 2, kChain, 2, 303, {.sound = 3, .layer = -3, .dx = 6, .counterBonus = 6}, {}},
@@ -142,9 +142,9 @@ constexpr FrameRow kStance1[] = {
     {18, 2, kFinal, 2, 404, {}, {kStepSet}},
     {19, 0, kFinalSwitch, 1, 400, {.sound = 4, .dy = -4}, {}},
     // LA: heavy lead hook.
-    {20, 0, kChain, 3, 405, {.sound = 2, .layer = -1, .dx = 8, .cost = 200, .counterBonus = 2}, {}},
+    {20, 0, kChain, 5, 405, {.sound = 2, .layer = -1, .dx = 8, .cost = 200, .counterBonus = 2}, {}},
     {20, 1, kChain, 1, 406, {.layer = -1, .reach = 100, .kind = 1, .priority = 2, .damage = 140,
-        .stun = 6, .knockback = 4, .effect = 3, .minRange = 90, .counterBonus = 4}, {}},
+        .stun = 6, .knockback = 4, .effect = 3, .minRange = 95, .counterBonus = 4}, {}},
     {20, 2, kChain, 2, 406, {.layer = -1, .counterBonus = 4, .followUp = {10, 11, 0, 0}},
         {.links = {{kRA, 23}, {kFwdRA, 24}}}},
     {20, 3, kFinal, 3, 405, {.layer = -1, .counterBonus = 2, .followUp = {10, 11, 13, 0}},
@@ -168,7 +168,7 @@ constexpr FrameRow kStance1[] = {
     {22, 3, kChain, 3, 501, {.layer = -1, .counterBonus = 10}, {}},
     {22, 4, kFinal, 5, 411, {.layer = -1, .counterBonus = 4}, {.links = {{kG, 15}, {kDownG, 16}}}},
     // RA: rear straight.
-    {23, 0, kChain, 2, 502, {.sound = 2, .layer = -2, .dx = 8, .cost = 200, .counterBonus = 1}, {}},
+    {23, 0, kChain, 4, 502, {.sound = 2, .layer = -2, .dx = 8, .cost = 200, .counterBonus = 1}, {}},
     {23, 1, kChain, 1, 503, {.layer = -2, .reach = 95, .kind = 1, .priority = 1, .damage = 64,
         .stun = 2, .knockback = 2, .effect = 1, .minRange = 85, .counterBonus = 2}, {}},
     {23, 2, kChain, 2, 503, {.layer = -2, .counterBonus = 2, .followUp = {7, 8, 11, 0}},
@@ -186,7 +186,7 @@ constexpr FrameRow kStance1[] = {
     {24, 5, kFinal, 4, 504, {.layer = -3, .counterBonus = 2, .followUp = {7, 0, 0, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}}}},
     // back+RA: rear uppercut.
-    {25, 0, kChain, 3, 507, {.sound = 2, .layer = -2, .dx = 8, .cost = 300, .counterBonus = 4}, {}},
+    {25, 0, kChain, 5, 507, {.sound = 2, .layer = -2, .dx = 8, .cost = 300, .counterBonus = 4}, {}},
     {25, 1, kChain, 1, 508, {.layer = -2, .reach = 70, .kind = 2, .priority = 2, .damage = 148,
         .stun = 8, .knockback = 4, .effect = 3, .counterBonus = 6}, {}},
     {25, 2, kChain, 2, 508, {.layer = -2, .counterBonus = 6, .followUp = {7, 9, 0, 0}},
@@ -196,7 +196,7 @@ constexpr FrameRow kStance1[] = {
     {25, 4, kFinal, 3, 507, {.layer = -2, .counterBonus = 2, .followUp = {7, 9, 0, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}, {kBackLA, 22}}}},
     // LA+RA: lead low kick.
-    {26, 0, kChain, 3, 510, {.sound = 3, .layer = -2, .dx = 8, .cost = 300, .counterBonus = 4}, {}},
+    {26, 0, kChain, 5, 510, {.sound = 3, .layer = -2, .dx = 8, .cost = 300, .counterBonus = 4}, {}},
     {26, 1, kChain, 1, 511, {.layer = -2, .reach = 90, .kind = 4, .priority = 2, .damage = 140,
         .stun = 10, .knockback = 8, .effect = 2, .minRange = 85, .counterBonus = 6}, {}},
     {26, 2, kChain, 3, 511, {.layer = -2, .counterBonus = 6, .followUp = {10, 8, 0, 0}},
@@ -205,7 +205,7 @@ constexpr FrameRow kStance1[] = {
         {.links = {{kFwdLA, 21}, {kRA, 23}}}},
     {26, 4, kFinal, 3, 600, {.layer = -2, .counterBonus = 2}, {.links = {{kG, 15}, {kDownG, 16}}}},
     // forward+LA+RA: knee to the body out of the clinch; it can be repeated.
-    {27, 0, kChain, 3, 601, {.sound = 1, .layer = -2, .dx = 10, .cost = 300, .counterBonus = 4},
+    {27, 0, kChain, 5, 601, {.sound = 1, .layer = -2, .dx = 10, .cost = 300, .counterBonus = 4},
         {}},
     {27, 1, kChain, 1, 602, {.layer = -2, .reach = 65, .kind = 7, .priority = 2, .damage = 160,
         .stun = 12, .knockback = 4, .effect = 3, .counterBonus = 6}, {}},

@@ -40,7 +40,7 @@ constexpr FrameRow kStance0[] = {
     {18, 2, kFinal, 2, 104, {}, {kStepSet}},
     {19, 0, kFinalSwitch, 1, 100, {.sound = 4, .dy = -4}, {}},
     // LA: heavy jab; LA again throws the cross (29).
-    {20, 0, kChain, 2, 105, {.sound = 2, .layer = -1, .dx = 8, .cost = 180, .counterBonus = 1}, {}},
+    {20, 0, kChain, 3, 105, {.sound = 2, .layer = -1, .dx = 8, .cost = 180, .counterBonus = 1}, {}},
     {20, 1, kChain, 1, 106, {.layer = -1, .reach = 75, .kind = 1, .priority = 1, .damage = 100,
         .stun = 4, .knockback = 2, .effect = 1, .counterBonus = 2}, {}},
     {20, 2, kChain, 2, 106, {.layer = -1, .counterBonus = 2, .followUp = {7, 7, 10, 0}},
@@ -59,7 +59,7 @@ constexpr FrameRow kStance0[] = {
     {21, 4, kFinal, 4, 200, {.layer = -1, .counterBonus = 2, .followUp = {11, 6, kNoValue, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kFwdRA, 24}}}},
     // back+LA: dipping hook to the liver.
-    {22, 0, kChain, 2, 203, {.sound = 2, .layer = -1, .dy = 4, .cost = 180, .counterBonus = 2}, {}},
+    {22, 0, kChain, 3, 203, {.sound = 2, .layer = -1, .dy = 4, .cost = 180, .counterBonus = 2}, {}},
     {22, 1, kChain, 1, 204, {.layer = -1, .dy = 4, .reach = 80, .kind = 4, .priority = 2,
         .damage = 108, .stun = 6, .knockback = 2, .effect = 3, .counterBonus = 3}, {}},
     {22, 2, kChain, 2, 204, {.layer = -1, .dy = 4, .counterBonus = 3, .followUp = {13, 10, 0, 0}},
@@ -68,7 +68,7 @@ constexpr FrameRow kStance0[] = {
         .followUp = {13, 10, kNoValue, 0}}, {.links = {{kG, 15}, {kDownG, 16}, {kRA, 23},
         {kLARA, 26}}}},
     // RA: cross to the body; RA again throws the low kick (32).
-    {23, 0, kChain, 2, 205, {.sound = 2, .layer = -2, .dx = 8, .cost = 200, .counterBonus = 1}, {}},
+    {23, 0, kChain, 3, 205, {.sound = 2, .layer = -2, .dx = 8, .cost = 200, .counterBonus = 1}, {}},
     {23, 1, kChain, 1, 206, {.layer = -2, .reach = 75, .kind = 2, .priority = 2, .damage = 120,
         .stun = 4, .knockback = 4, .effect = 1, .counterBonus = 2}, {}},
     {23, 2, kChain, 2, 206, {.layer = -2, .counterBonus = 2, .followUp = {10, 10, 9, 0}},
@@ -86,7 +86,7 @@ constexpr FrameRow kStance0[] = {
     {24, 4, kFinal, 3, 300, {.layer = -2, .counterBonus = 2, .followUp = {7, 12, kNoValue, 0}},
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 20}, {kBackRA, 25}}}},
     // back+RA: lead-leg body kick.
-    {25, 0, kChain, 3, 303, {.sound = 3, .layer = -3, .cost = 200, .counterBonus = 2}, {}},
+    {25, 0, kChain, 4, 303, {.sound = 3, .layer = -3, .cost = 200, .counterBonus = 2}, {}},
     {25, 1, kChain, 1, 304, {.layer = -3, .reach = 90, .kind = 4, .priority = 2, .damage = 120,
         .stun = 6, .knockback = 4, .effect = 2, .minRange = 85, .counterBonus = 3}, {}},
     {25, 2, kChain, 2, 304, {.layer = -3, .counterBonus = 3, .followUp = {10, 13, 0, 0}},
@@ -112,8 +112,8 @@ constexpr FrameRow kStance0[] = {
     {28, 1, kChain, 2, 400, {.dx = -10, .dy = -6, .counterBonus = 2}, {}},
     {28, 2, kFinalSwitch, 2, 401, {.dy = -2, .counterBonus = 1}, {}},
     // Follow-up 29: cross after the jab; LA once more throws the hook (30).
-    {29, 0, kChain, 2, 107, {.sound = 2, .layer = -2, .dx = 8, .cost = 160, .counterBonus = 2}, {}},
-    {29, 1, kChain, 1, 108, {.layer = -2, .reach = 80, .kind = 1, .priority = 2, .damage = 120,
+    {29, 0, kChain, 2, 107, {.sound = 2, .layer = -2, .dx = 8, .cost = 180, .counterBonus = 2}, {}},
+    {29, 1, kChain, 1, 108, {.layer = -2, .reach = 80, .kind = 1, .priority = 2, .damage = 100,
         .stun = 4, .knockback = 4, .effect = 1, .counterBonus = 3}, {}},
     {29, 2, kChain, 2, 108, {.layer = -2, .counterBonus = 3, .followUp = {7, 7, 0, 0}},
         {.links = {{kLA, 30}}}},
@@ -160,7 +160,7 @@ constexpr FrameRow kStance1[] = {
     {18, 2, kFinal, 2, 504, {}, {kStepSet}},
     {19, 0, kFinalSwitch, 1, 500, {.sound = 4, .dy = -4}, {}},
     // LA: long jab; LA again throws the uppercut (29).
-    {20, 0, kChain, 2, 505, {.sound = 2, .layer = -1, .dx = 8, .cost = 200, .counterBonus = 1}, {}},
+    {20, 0, kChain, 3, 505, {.sound = 2, .layer = -1, .dx = 8, .cost = 200, .counterBonus = 1}, {}},
     {20, 1, kChain, 1, 506, {.layer = -1, .reach = 95, .kind = 1, .priority = 1, .damage = 100,
         .stun = 4, .knockback = 2, .effect = 1, .minRange = 85, .counterBonus = 2}, {}},
     {20, 2, kChain, 2, 506, {.layer = -1, .counterBonus = 2, .followUp = {7, 10, 7, 0}},
@@ -169,7 +169,7 @@ constexpr FrameRow kStance1[] = {
         {.links = {{kG, 15}, {kDownG, 16}, {kLA, 29}, {kFwdLA, 21}, {kBackLA, 22}, {kRA, 23},
         {kFwdRA, 24}, {kBackRA, 25}, {kLARA, 26}, {kFwdLARA, 27}, {kBackLARA, 28}}}},
     // forward+LA: low kick to the calf, bent low.
-    {21, 0, kChain, 3, 509, {.sound = 3, .layer = -1, .dx = 8, .cost = 240, .counterBonus = 3}, {}},
+    {21, 0, kChain, 4, 509, {.sound = 3, .layer = -1, .dx = 8, .cost = 240, .counterBonus = 3}, {}},
     {21, 1, kChain, 1, 510, {.layer = -1, .body = {36, 2}, .reach = 75, .kind = 7, .priority = 2,
         .damage = 120, .stun = 8, .knockback = 4, .effect = 3, .counterBonus = 4}, {}},
     {21, 2, kChain, 2, 510, {.layer = -1, .body = {36, 2}, .counterBonus = 4,
@@ -185,16 +185,17 @@ constexpr FrameRow kStance1[] = {
     {22, 3, kChain, 3, 601, {.layer = -3, .counterBonus = 8}, {}},
     {22, 4, kFinal, 4, 602, {.layer = -3, .counterBonus = 4}, {.links = {{kG, 15}, {kDownG, 16}}}},
     // RA: straight right; RA again throws the switch kick (32).
-    {23, 0, kChain, 2, 603, {.sound = 2, .layer = -2, .dx = 8, .cost = 220, .counterBonus = 1}, {}},
+    {23, 0, kChain, 3, 603, {.sound = 2, .layer = -2, .dx = 8, .cost = 220, .counterBonus = 1}, {}},
     {23, 1, kChain, 1, 604, {.layer = -2, .reach = 100, .kind = 2, .priority = 2, .damage = 112,
-        .stun = 4, .knockback = 4, .effect = 1, .minRange = 85, .counterBonus = 2}, {}},
+        .stun = 4, .knockback = 4, .effect = 1, .minRange = 92, .counterBonus = 2}, {}},
     {23, 2, kChain, 2, 604, {.layer = -2, .counterBonus = 2, .followUp = {10, 8, 11, 0}},
         {.links = {{kFwdLA, 21}, {kRA, 32}, {kFwdRA, 24}}}},
     {23, 3, kFinal, 3, 603, {.layer = -2, .counterBonus = 1, .followUp = {10, 11, 14, kNoValue}},
         {.links = {{kG, 15}, {kDownG, 16}, {kFwdLA, 21}, {kBackLA, 22}, {kRA, 32}, {kFwdRA, 24},
         {kBackRA, 25}, {kLARA, 26}, {kFwdLARA, 27}, {kBackLARA, 28}}}},
     // forward+RA: clinch knee.
-    {24, 0, kChain, 3, 607, {.sound = 1, .layer = -2, .dx = 10, .cost = 240, .counterBonus = 3}, {}},
+    {24, 0, kChain, 4, 607, {.sound = 1, .layer = -2, .dx = 10, .cost = 240, .counterBonus = 3},
+        {}},
     {24, 1, kChain, 1, 608, {.layer = -2, .reach = 75, .kind = 4, .priority = 2, .damage = 108,
         .stun = 6, .knockback = 4, .effect = 3, .counterBonus = 4}, {}},
     {24, 2, kChain, 2, 608, {.layer = -2, .counterBonus = 4, .followUp = {12, 0, 0, 0}},
@@ -210,7 +211,7 @@ constexpr FrameRow kStance1[] = {
     {25, 3, kChain, 3, 611, {.layer = -3, .counterBonus = 10}, {}},
     {25, 4, kFinal, 4, 700, {.layer = -3, .counterBonus = 4}, {.links = {{kG, 15}, {kDownG, 16}}}},
     // LA+RA: body roundhouse kick.
-    {26, 0, kChain, 3, 701, {.sound = 3, .layer = -3, .dx = 8, .cost = 240, .counterBonus = 4}, {}},
+    {26, 0, kChain, 4, 701, {.sound = 3, .layer = -3, .dx = 8, .cost = 240, .counterBonus = 4}, {}},
     {26, 1, kChain, 1, 702, {.layer = -3, .reach = 95, .kind = 4, .priority = 3, .damage = 140,
         .stun = 8, .knockback = 6, .effect = 2, .minRange = 85, .counterBonus = 6}, {}},
     {26, 2, kChain, 2, 702, {.layer = -3, .counterBonus = 6}, {}},
@@ -230,8 +231,8 @@ constexpr FrameRow kStance1[] = {
     {29, 3, kFinal, 3, 507, {.layer = -2, .counterBonus = 1,
         .followUp = {0, 0, kNoValue, kNoValue}}, {.links = {{kG, 15}, {kDownG, 16}}}},
     // Follow-up 32: switch kick to the head after the right.
-    {32, 0, kChain, 3, 605, {.sound = 3, .layer = -3, .cost = 300, .counterBonus = 4}, {}},
-    {32, 1, kChain, 1, 606, {.layer = -3, .reach = 105, .kind = 2, .priority = 3, .damage = 200,
+    {32, 0, kChain, 3, 605, {.sound = 3, .layer = -3, .cost = 320, .counterBonus = 4}, {}},
+    {32, 1, kChain, 1, 606, {.layer = -3, .reach = 105, .kind = 2, .priority = 3, .damage = 170,
         .stun = 10, .knockback = 8, .effect = 2, .minRange = 90, .koMark = 2, .counterBonus = 6},
         {}},
     {32, 2, kChain, 3, 606, {.layer = -3, .counterBonus = 6}, {}},

@@ -62,10 +62,29 @@ class Parser {
                 return false;
             }
         }
-        return true;
+        return ReplayFits();
     }
 
   private:
+    // A replay brings its own seed, settings, mode and keys; a recording needs a game.
+    bool ReplayFits() {
+        if (!o_.recordPath.empty() && o_.mode == 0) {
+            error_ = "--record needs --mode";
+            return false;
+        }
+        if (o_.replayPath.empty()) return true;
+        const char* clash = o_.hasSeed               ? "--seed"
+                            : o_.mode != 0           ? "--mode"
+                            : o_.hasDifficulty       ? "--difficulty"
+                            : o_.hasSpeed            ? "--speed"
+                            : !o_.inputPath.empty()  ? "--input"
+                            : !o_.recordPath.empty() ? "--record"
+                                                     : nullptr;
+        if (clash == nullptr) return true;
+        error_ = std::string(clash) + " does not go with --replay (the recording brings its own)";
+        return false;
+    }
+
     struct Used {
         const char* name;
         unsigned kinds;
@@ -161,7 +180,7 @@ bool Parser::RunOption(const char* a, bool& known) {
     return true;
 }
 
-// The options of a headless run.
+// The options of a headless run (and the replay of a window run).
 bool Parser::GameOption(const char* a, bool& known) {
     int64_t n = 0;
     const char* value = nullptr;
@@ -175,6 +194,7 @@ bool Parser::GameOption(const char* a, bool& known) {
         Use(kHeadlessRun);
         if (!Number(0, INT64_MAX, n)) return false;
         o_.frames = n;
+        o_.hasFrames = true;
     } else if (std::strcmp(a, "--mode") == 0) {
         Use(kHeadlessRun);
         if (!Value(value)) return false;
@@ -206,6 +226,17 @@ bool Parser::GameOption(const char* a, bool& known) {
             return false;
         }
         o_.shots.push_back(shot);
+    } else if (std::strcmp(a, "--replay") == 0) {
+        Use(kWindowRun | kHeadlessRun);
+        if (!Value(value)) return false;
+        o_.replayPath = value;
+    } else if (std::strcmp(a, "--record") == 0) {
+        Use(kHeadlessRun);
+        if (!Value(value)) return false;
+        o_.recordPath = value;
+    } else if (std::strcmp(a, "--overlay") == 0) {
+        Use(kHeadlessRun);
+        o_.overlay = true;
     } else if (std::strcmp(a, "--bench") == 0) {
         Use(kHeadlessRun);
         o_.bench = true;

@@ -1,5 +1,5 @@
-// The program's command line: normal start, headless runs, the fighter dump, the matchup
-// simulator.
+// The program's command line: normal start, headless runs, replays, the fighter dump, the
+// matchup simulator.
 #pragma once
 
 #include <cstdint>
@@ -32,8 +32,12 @@ struct Options {
     int dumpKind = 0;
     int dumpPower = 0;
     int dumpOpponent = 0;  // 0: the fighter itself
-    int seeds = 10;        // matchups: fights per pairing and side
-    std::string csvPath;   // matchups: the table as CSV
+    bool hasFrames = false;
+    std::string replayPath;  // play this recording (window or headless run)
+    std::string recordPath;  // headless: record the game into this replay file
+    bool overlay = false;    // headless: the training overlay shown from the start
+    int seeds = 10;          // matchups: fights per pairing and side
+    std::string csvPath;     // matchups: the table as CSV
 };
 
 // Parses argv. On a bad argument returns false with a one-line reason in error.

@@ -10,14 +10,17 @@
 #include <vector>
 
 #include "app/input_script.h"
+#include "app/replay.h"
 #include "app/trace.h"
 #include "audio/audio_setup.h"
 #include "audio/sound_sink.h"
 #include "gfx/screenshot.h"
 #include "platform/clock.h"
 #include "platform/devices.h"
+#include "platform/ini_file.h"
 #include "platform/presenter.h"
 #include "shell/form.h"
+#include "shell/overlay.h"
 
 namespace app {
 
@@ -52,16 +55,6 @@ struct TraceFile {
             std::fflush(file);
     }
 };
-
-void PressModeButton(shell::TForm1& form, int mode) {
-    switch (mode) {
-        case 1: shell::Button1Click(form); break;
-        case 2: shell::Button2Click(form); break;
-        case 3: shell::Button3Click(form); break;
-        case 4: shell::Button4Click(form); break;
-        default: break;
-    }
-}
 
 // Takes the pictures the command line asks for: the frame presented at frame N, exactly as
 // the window would show it.
@@ -102,11 +95,32 @@ class ShotPresenter final : public platform::Presenter {
     bool failed_ = false;
 };
 
+// The header of a recording made of this run: the settings as the mode button finds them.
+ReplayHeader HeaderOf(const shell::TForm1& form, uint32_t seed, int mode) {
+    ReplayHeader h;
+    h.seed = seed;
+    h.mode = mode;
+    h.controls = form.controls;
+    h.deadZone = platform::ReadPadDeadZone();
+    return h;
+}
+
 }  // namespace
 
 int RunHeadless(const Options& options) {
     std::vector<KeyEvent> events;
     if (!options.inputPath.empty() && !LoadScript(options.inputPath, events)) return 2;
+
+    // A replay brings the seed, the settings, the mode button and every frame's input.
+    Replay replay;
+    const bool playing = !options.replayPath.empty();
+    if (playing) {
+        std::string error;
+        if (!LoadReplay(options.replayPath, replay, error)) {
+            std::fprintf(stderr, "tovuka02: %s\n", error.c_str());
+            return 2;
+        }
+    }
 
     TraceFile trace;
     if (!options.tracePath.empty()) {
@@ -126,27 +140,48 @@ int RunHeadless(const Options& options) {
     // Time never passes by itself here: sleeping only moves this clock.
     platform::ManualClock clock;
     platform::ScriptedDevices devices;
+    ReplayRecorder recorder(devices);
+    ReplayPlayer player(replay);
     audio::SoundLog sounds;
+    shell::TrainingOverlay overlay;
+    if (options.overlay) overlay.Toggle();
 
     auto form = std::make_unique<shell::TForm1>();
     shell::ConstructForm(*form);
     form->services.clock = &clock;
-    form->services.devices = &devices;
+    form->services.devices = playing ? &player.Devices() : &recorder;
     form->services.sound = &sounds;
+    if (options.overlay) form->services.overlay = &overlay;
     audio::UseHeadlessAudio(&sounds);  // no device; the music's steps go into the trace
     ShotPresenter shots(options.shots);
     if (!options.shots.empty()) form->services.presenter = &shots;
 
-    const uint32_t seed =
-        options.hasSeed ? options.seed : static_cast<uint32_t>(std::time(nullptr));
+    uint32_t seed = options.hasSeed ? options.seed : static_cast<uint32_t>(std::time(nullptr));
+    if (playing) seed = replay.header.seed;
     shell::FormShow(*form, seed);
-    if (options.mode == 0) {
-        shell::FormClose(*form);
-        return shots.AllTaken() ? 0 : 1;
+    int64_t frames = options.frames;
+    if (playing) {
+        player.Start(*form);
+        if (!options.hasFrames || replay.frames < frames) frames = replay.frames;
+    } else {
+        if (options.mode == 0) {
+            shell::FormClose(*form);
+            return shots.AllTaken() ? 0 : 1;
+        }
+        if (options.hasDifficulty) form->controls.difficulty = options.difficulty;
+        if (options.hasSpeed) form->controls.speed = options.speed;
+        if (!options.recordPath.empty()) {
+            std::string error;
+            if (!recorder.Start(options.recordPath, HeaderOf(*form, seed, options.mode), false,
+                                error)) {
+                std::fprintf(stderr, "tovuka02: %s\n", error.c_str());
+                shell::FormClose(*form);
+                return 2;
+            }
+        }
+        PressModeButton(*form, options.mode);
+        recorder.EndFrame();  // the start sequence is over
     }
-    if (options.hasDifficulty) form->controls.difficulty = options.difficulty;
-    if (options.hasSpeed) form->controls.speed = options.speed;
-    PressModeButton(*form, options.mode);
 
     std::unique_ptr<TraceWriter> writer;
     if (trace.file != nullptr) writer = std::make_unique<TraceWriter>(trace.file);
@@ -154,23 +189,28 @@ int RunHeadless(const Options& options) {
     const auto start = std::chrono::steady_clock::now();
     size_t next = 0;
     int64_t frame = 0;
-    for (; frame < options.frames; ++frame) {
+    for (; frame < frames && !form->closeRequested; ++frame) {
         // Key events take effect before the frame's routine; ESC and SPACE also reach the
         // form's key handler there, between two frames.
-        for (; next < events.size() && events[next].frame <= frame; ++next) {
+        if (playing) player.BeforeFrame(*form, frame);
+        for (; !playing && next < events.size() && events[next].frame <= frame; ++next) {
             const KeyEvent& e = events[next];
             devices.SetKey(e.vk, e.down);
-            if (e.down && (e.vk == platform::VK_ESCAPE || e.vk == platform::VK_SPACE))
+            if (e.down && (e.vk == platform::VK_ESCAPE || e.vk == platform::VK_SPACE)) {
+                recorder.KeyPressed(e.vk);
                 shell::FormKeyDown(*form, e.vk);
+            }
             if (form->closeRequested) break;
         }
         if (form->closeRequested) break;
         shots.SetFrame(frame);
         shell::AppIdle(*form);
+        recorder.EndFrame();
         if (writer) writer->Write(*form, frame, sounds);
         sounds.Clear();
     }
     shell::FormClose(*form);
+    recorder.Finish();
     const bool shotsTaken = shots.AllTaken();
 
     if (options.bench) {

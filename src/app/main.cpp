@@ -6,6 +6,7 @@
 #include "app/dump_fighter.h"
 #include "app/headless.h"
 #include "app/matchups.h"
+#include "app/replay_window.h"
 #include "app/window_host.h"
 
 int main(int argc, char** argv) {
@@ -21,5 +22,6 @@ int main(int argc, char** argv) {
         case app::RunKind::kMatchups: return app::RunMatchups(options);
         case app::RunKind::kWindow: break;
     }
+    if (!options.replayPath.empty()) return app::RunWindowReplay(options.replayPath);
     return app::RunWindow();
 }

@@ -2,6 +2,8 @@
 // Between two frames it handles the pending events (ESC and SPACE go to the form's key
 // handler, closing the window runs the close handler), then runs one frame. An exception
 // out of a frame or a handler is reported and the loop goes on, as the old framework did.
+// Every game started from the launcher is recorded into replays/; F1 shows the training
+// overlay. A replay plays in the same window with the launcher left out.
 #include "app/window_host.h"
 
 #include <SDL.h>
@@ -10,14 +12,19 @@
 #include <ctime>
 #include <exception>
 #include <memory>
+#include <string>
 
+#include "app/replay.h"
+#include "app/replay_window.h"
 #include "audio/audio_setup.h"
 #include "platform/clock.h"
+#include "platform/ini_file.h"
 #include "platform/message_box.h"
 #include "platform/sdl_devices.h"
 #include "platform/window_presenter.h"
 #include "shell/form.h"
 #include "shell/launcher_view.h"
+#include "shell/overlay.h"
 
 namespace app {
 
@@ -44,7 +51,7 @@ struct Window {
     shell::LauncherView launcher;
     bool launcherUp = false;
 
-    bool Open() {
+    bool Open(bool withLauncher) {
         window = SDL_CreateWindow("TOVUKA02", kLauncherLeft, kLauncherTop, kLauncherWidth,
                                   kLauncherHeight, SDL_WINDOW_SHOWN);
         if (window == nullptr) return false;
@@ -53,6 +60,7 @@ struct Window {
         if (renderer == nullptr) return false;
         presenter = std::make_unique<platform::SdlWindowPresenter>(renderer);
         devices = std::make_unique<platform::SdlDevices>();
+        if (!withLauncher) return true;
         launcherUp = launcher.Init(window, renderer);
         if (!launcherUp) std::fprintf(stderr, "tovuka02: the launcher form could not start\n");
         return true;
@@ -86,17 +94,33 @@ void BecomeGameWindow(Window& w, const shell::TForm1& form) {
     w.presenter->ApplyWindowMode(form.display.windowed != 0);
 }
 
-void PressModeButton(shell::TForm1& form, int button) {
-    switch (button) {
-        case 1: shell::Button1Click(form); break;
-        case 2: shell::Button2Click(form); break;
-        case 3: shell::Button3Click(form); break;
-        case 4: shell::Button4Click(form); break;
-        default: break;
-    }
+// What the host keeps beside the form: the recording of the game, the training overlay,
+// and for a replay the player and the frame it is at.
+struct Session {
+    ReplayRecorder* recorder = nullptr;
+    shell::TrainingOverlay overlay;
+    uint32_t seed = 0;
+    ReplayPlayer* player = nullptr;  // null: a game played from the launcher
+    int64_t frame = 0;
+};
+
+// The mode button starts the game and its recording. A recording that cannot be made is
+// reported once; the game runs anyway.
+void StartGame(Window& w, shell::TForm1& form, Session& s, int button) {
+    ReplayHeader header;
+    header.seed = s.seed;
+    header.mode = button;
+    header.controls = form.controls;
+    header.deadZone = platform::ReadPadDeadZone();
+    std::string path, error;
+    if (!StartNewReplay(*s.recorder, header, std::time(nullptr), path, error))
+        std::fprintf(stderr, "tovuka02: this game is not recorded: %s\n", error.c_str());
+    PressModeButton(form, button);
+    s.recorder->EndFrame();  // the start sequence is over
+    if (form.idleInstalled) BecomeGameWindow(w, form);
 }
 
-void HandleEvent(Window& w, shell::TForm1& form, const SDL_Event& event) {
+void HandleEvent(Window& w, shell::TForm1& form, Session& s, const SDL_Event& event) {
     w.devices->HandleEvent(event);
     // The launcher sees its events first; an ESC that closes an open list is its own.
     const bool listWasOpen = w.launcherUp && w.launcher.ListOpen();
@@ -108,7 +132,23 @@ void HandleEvent(Window& w, shell::TForm1& form, const SDL_Event& event) {
         // A held key is one press: the auto-repeat does not reach the form.
         const int vk = platform::VirtualKeyOf(event.key.keysym.scancode);
         if (vk == platform::VK_ESCAPE && listWasOpen) return;
-        if (vk != 0) shell::FormKeyDown(form, vk);
+        if (form.idleInstalled && s.overlay.HandleKey(vk)) return;
+        if (vk == 0) return;
+        s.recorder->KeyPressed(vk);
+        shell::FormKeyDown(form, vk);
+    }
+}
+
+// During a replay the real keyboard does not play: ESC ends the replay, F1 shows the
+// overlay; the recorded key presses reach the form instead.
+void HandleReplayEvent(shell::TForm1& form, Session& s, const SDL_Event& event) {
+    if (event.type == SDL_QUIT ||
+        (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
+        form.closeRequested = true;
+    } else if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
+        const int vk = platform::VirtualKeyOf(event.key.keysym.scancode);
+        if (vk == platform::VK_ESCAPE) form.closeRequested = true;
+        s.overlay.HandleKey(vk);
     }
 }
 
@@ -116,35 +156,53 @@ void ReportException(const char* what) {
     platform::ShowMessage("Error", what);
 }
 
+// Ends a frame of the recording even when the frame is cut short by an exception.
+struct EndOfFrame {
+    ReplayRecorder& recorder;
+    ~EndOfFrame() { recorder.EndFrame(); }
+};
+
 // One turn of the loop: the events, then a launcher frame or a game frame.
-void Turn(Window& w, shell::TForm1& form) {
+void Turn(Window& w, shell::TForm1& form, Session& s) {
     audio::PumpMusicNotifications();  // a music file that ended starts the next, between frames
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         try {
-            HandleEvent(w, form, event);
+            if (s.player != nullptr)
+                HandleReplayEvent(form, s, event);
+            else
+                HandleEvent(w, form, s, event);
         } catch (const std::exception& e) {
             ReportException(e.what());
         }
     }
     if (form.closeRequested) return;
+    if (s.player != nullptr) {
+        // The replay's frames, then the end of the program.
+        if (s.frame >= s.player->Frames()) {
+            form.closeRequested = true;
+            return;
+        }
+        s.player->BeforeFrame(form, s.frame++);
+        if (form.closeRequested) return;
+        shell::AppIdle(form);
+        return;
+    }
     if (form.idleInstalled) {
+        EndOfFrame end{*s.recorder};
         shell::AppIdle(form);
         return;
     }
     const int button = w.launcherUp ? w.launcher.Frame(form) : 0;
     SDL_RenderPresent(w.renderer);
-    if (button != 0) {
-        PressModeButton(form, button);
-        if (form.idleInstalled) BecomeGameWindow(w, form);
-    } else {
+    if (button != 0)
+        StartGame(w, form, s, button);
+    else
         SDL_Delay(16);
-    }
 }
 
-}  // namespace
-
-int RunWindow() {
+// The window run, from the launcher or, given a replay, straight into its game.
+int RunInWindow(const Replay* replay) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER | SDL_INIT_JOYSTICK) != 0) {
         std::fprintf(stderr, "tovuka02: SDL could not start: %s\n", SDL_GetError());
         return 1;
@@ -152,31 +210,65 @@ int RunWindow() {
     int status = 0;
     {
         Window w;
-        if (!w.Open()) {
+        if (!w.Open(replay == nullptr)) {
             std::fprintf(stderr, "tovuka02: cannot open the window: %s\n", SDL_GetError());
             status = 1;
         } else {
             platform::EnableMessageBoxes(true);
             platform::SystemClock clock;
             audio::UseAudioDevice();
+            ReplayRecorder recorder(*w.devices);
+            std::unique_ptr<ReplayPlayer> player;
+            if (replay != nullptr) player = std::make_unique<ReplayPlayer>(*replay);
+            auto session = std::make_unique<Session>();
+            session->recorder = &recorder;
+            session->player = player.get();
             auto form = std::make_unique<shell::TForm1>();
             shell::ConstructForm(*form);
-            form->services = {&clock, w.devices.get(), &audio::GameMixerSink(), w.presenter.get()};
-            shell::FormShow(*form, static_cast<uint32_t>(std::time(nullptr)));
+            form->services.clock = &clock;
+            form->services.devices = player ? &player->Devices() : &recorder;
+            form->services.sound = &audio::GameMixerSink();
+            form->services.presenter = w.presenter.get();
+            form->services.overlay = &session->overlay;
+            // The game seeds its random numbers from the clock; a replay from its recording.
+            session->seed =
+                replay ? replay->header.seed : static_cast<uint32_t>(std::time(nullptr));
+            shell::FormShow(*form, session->seed);
+            if (player) {
+                player->Start(*form);
+                if (form->idleInstalled) BecomeGameWindow(w, *form);
+            }
             while (!form->closeRequested) {
                 try {
-                    Turn(w, *form);
+                    Turn(w, *form, *session);
                 } catch (const std::exception& e) {
                     // The frame in which it happened is cut short; the loop goes on.
                     ReportException(e.what());
                 }
             }
             shell::FormClose(*form);
+            recorder.Finish();
             platform::EnableMessageBoxes(false);
         }
     }
     SDL_Quit();
     return status;
+}
+
+}  // namespace
+
+int RunWindow() {
+    return RunInWindow(nullptr);
+}
+
+int RunWindowReplay(const std::string& path) {
+    Replay replay;
+    std::string error;
+    if (!LoadReplay(path, replay, error)) {
+        std::fprintf(stderr, "tovuka02: %s\n", error.c_str());
+        return 2;
+    }
+    return RunInWindow(&replay);
 }
 
 }  // namespace app

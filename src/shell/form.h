@@ -61,6 +61,8 @@ struct Services {
     platform::InputDevices* devices = nullptr;
     audio::SoundSink* sound = nullptr;
     platform::Presenter* presenter = nullptr;  // may stay null (headless)
+    // Drawn over the finished frame just before it is shown (shell/overlay.h); null: none.
+    class FrameOverlay* overlay = nullptr;
 };
 
 struct TForm1 {

@@ -1,6 +1,7 @@
 // The frame loop: one frame per idle call, in a fixed order of steps, and its pacing.
 #include "audio/music.h"
 #include "shell/form.h"
+#include "shell/overlay.h"
 #include "shell/routines.h"
 
 namespace shell {
@@ -30,6 +31,10 @@ void AppIdle(TForm1& form) {
     DrawTextPass(form);
     DrawStatePictures(form);
     if (form.paused) DrawPausePictures(form);
+
+    // The host's overlay, if any, over the finished picture; it only reads the form.
+    if (form.services.overlay != nullptr)
+        form.services.overlay->Draw(form, form.display.frame.get());
 
     // 8. Show it.
     PresentFrame(form);

@@ -101,9 +101,11 @@ struct CacheEntry {
     uint64_t lastUse;
 };
 
-// Room for every sheet of the whole roster at once; beyond it the longest unused files
-// that no slot holds are forgotten.
-constexpr size_t kCacheBudgetBytes = size_t{512} << 20;
+// Room for the sheets of a fight and those of a few fighters met recently, so that a
+// rematch or the next tournament match sets up at once; beyond it the longest unused files
+// that no slot holds are forgotten. (The whole roster would take over 300 MB; this keeps
+// the game's memory well under 150 MB.)
+constexpr size_t kCacheBudgetBytes = size_t{96} << 20;
 
 struct SheetCache {
     std::unordered_map<std::string, CacheEntry> entries;

@@ -9,11 +9,13 @@
 
 #include "gfx/display.h"
 #include "platform/window_presenter.h"
+#include "support/system_allocations.h"
 
 namespace {
 
 class Presenter : public ::testing::Test {
   protected:
+    testing_support::SystemAllocations systemAllocations_;  // SDL video drivers
     void SetUp() override {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");

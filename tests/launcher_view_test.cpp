@@ -21,6 +21,7 @@
 #include "shell/form.h"
 #include "shell/launcher_texts.h"
 #include "support/run_binary.h"
+#include "support/system_allocations.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ std::ostream& operator<<(std::ostream& os, const Pixel& p) {
 
 class LauncherViewTest : public ::testing::Test {
   protected:
+    testing_support::SystemAllocations systemAllocations_;  // SDL video drivers
     void SetUp() override {
         oldDir_ = fs::current_path();
         dir_ = testing_support::MakeTempDir();

@@ -8,7 +8,7 @@ namespace engine {
 
 namespace {
 
-// Index = roster number - 1. A fighter not written yet has no entry.
+// Index = roster number - 1.
 const RosterEntry* const kRoster[kRosterSize] = {
     &fighters::kFighter01,  // 1 karate01
     &fighters::kFighter02,  // 2 MuayThai01

@@ -1,5 +1,4 @@
-// The roster entries of the fifteen fighters, one source file each in this folder. An entry
-// declared here and not yet written is simply not referenced by the roster.
+// The roster entries of the fifteen fighters, one source file each in this folder.
 #pragma once
 
 #include "engine/roster.h"

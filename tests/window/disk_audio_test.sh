@@ -21,10 +21,18 @@ pid=$!
 
 wait_for 30 xdotool search --name '^TOVUKA02$' || fail "no window appeared"
 win=$(xdotool search --name '^TOVUKA02$' | head -n 1)
-sleep 0.5
+colours() { import -window "$win" -format '%k' info: 2>/dev/null || echo 0; }
+drawn() { [ "$(colours)" -gt 30 ]; }
+wait_for 20 drawn || fail "the launcher was never drawn"
 xdotool mousemove --window "$win" 772 436  # "View Mode(CPU VS CPU)"
 sleep 0.2
 xdotool click 1
+game_window() {
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ]
+}
+wait_for 20 game_window || fail "the game did not start"
+xdotool windowfocus --sync "$win" 2>/dev/null || true
 sleep 1.5
 press_key g  # player 1 confirms; player 2 with the middle mouse button
 xdotool mousedown 2
@@ -34,7 +42,7 @@ sleep 12  # the ready call and some seconds of fight between the two computer pl
 press_key Escape
 press_key Escape
 ended() { ! kill -0 "$pid" 2>/dev/null; }
-wait_for 10 ended || fail "ESC ESC did not end the program"
+wait_for 20 ended || fail "ESC ESC did not end the program"
 wait "$pid" || fail "exit status $?: $(cat "$work/out.log")"
 
 [ -s "$work/out.raw" ] || fail "no audio was written"

@@ -24,12 +24,11 @@ wait_for 30 xdotool search --name '^TOVUKA02$' || fail "no window appeared"
 win=$(xdotool search --name '^TOVUKA02$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$win")"
 [ "$WIDTH" = 898 ] && [ "$HEIGHT" = 505 ] || fail "launcher is ${WIDTH}x${HEIGHT}, not 898x505"
-sleep 0.5
 
-# Not a blank window: a drawn launcher has many colours.
+# Not a blank window: a drawn launcher has many colours (its first frame builds the fonts).
 colours() { import -window "$win" -format '%k' info: 2>/dev/null || echo 0; }
-n=$(colours)
-[ "$n" -gt 30 ] || fail "the launcher shows only $n colours"
+drawn() { [ "$(colours)" -gt 30 ]; }
+wait_for 20 drawn || fail "the launcher shows only $(colours) colours"
 import -window "$win" "$work/launcher.png" 2>/dev/null
 
 # "View Mode(CPU VS CPU)" is Button4 at (664, 424), 217 x 25.
@@ -48,22 +47,24 @@ values=$(grep -c '=' "$work/gameoption.ini")
 [ "$values" = 26 ] || fail "the settings file holds $values values, not 26"
 grep -q '^disp_mode=1' "$work/gameoption.ini" || fail "the display mode was not kept"
 
-# The select screen: player 1 confirms with G, player 2 with the middle mouse button.
+# The select screen: player 1 confirms with G, player 2 with the middle mouse button; keep
+# answering until the fight screen is there (its health bar at y 117..126, left of x 359).
 xdotool windowfocus --sync "$win" 2>/dev/null || true
-sleep 1.2
+sleep 1
 import -window "$win" "$work/select.png" 2>/dev/null
-press_key g
-xdotool mousedown 2
-sleep 0.15
-xdotool mouseup 2
-# 40 frames of the confirmed select screen, then the fight with its ready call.
-sleep 3
-import -window "$win" "$work/fight.png" 2>/dev/null
-# Player 1's health bar is drawn at y 117..126 growing left from x 359.
-bar=$(convert "$work/fight.png" -crop 1x1+300+121 -depth 8 txt:- 2>/dev/null | tail -n 1)
-select_pixel=$(convert "$work/select.png" -crop 1x1+300+121 -depth 8 txt:- 2>/dev/null | tail -n 1)
-[ "${bar#*:}" != "${select_pixel#*:}" ] || fail "no fight screen after choosing: $bar"
-
+pixel() { convert "$1" -crop 1x1+300+121 -depth 8 txt:- 2>/dev/null | tail -n 1 | cut -d' ' -f2-; }
+select_pixel=$(pixel "$work/select.png")
+fighting=no
+for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    press_key g
+    xdotool mousedown 2
+    sleep 0.15
+    xdotool mouseup 2
+    sleep 1.5
+    import -window "$win" "$work/fight.png" 2>/dev/null
+    if [ "$(pixel "$work/fight.png")" != "$select_pixel" ]; then fighting=yes; break; fi
+done
+[ "$fighting" = yes ] || fail "no fight screen after choosing"
 press_key Escape
 sleep 0.3
 kill -0 "$pid" 2>/dev/null || fail "one ESC ended the program; it should only pause"
@@ -72,7 +73,7 @@ sleep 0.3
 press_key Escape
 press_key Escape
 ended() { ! kill -0 "$pid" 2>/dev/null; }
-wait_for 10 ended || fail "ESC ESC did not end the program"
+wait_for 20 ended || fail "ESC ESC did not end the program"
 wait "$pid"
 status=$?
 [ "$status" = 0 ] || fail "exit status $status: $(cat "$work/out.log")"

@@ -3,9 +3,16 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace platform {
 
 SdlWindowPresenter::SdlWindowPresenter(SDL_Renderer* renderer) : renderer_(renderer) {
+    if (const char* log = std::getenv("TOVUKA_FRAME_LOG")) {
+        frameLogPath_ = log;
+        frameTimes_.reserve(25 * 3600);
+    }
     if (renderer_ == nullptr) return;
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                  kWidth, kHeight);
@@ -18,6 +25,13 @@ SdlWindowPresenter::SdlWindowPresenter(SDL_Renderer* renderer) : renderer_(rende
 
 SdlWindowPresenter::~SdlWindowPresenter() {
     if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    if (frameLogPath_.empty()) return;
+    if (std::FILE* f = std::fopen(frameLogPath_.c_str(), "w")) {
+        std::fprintf(f, "%llu\n", static_cast<unsigned long long>(SDL_GetPerformanceFrequency()));
+        for (uint64_t t : frameTimes_)
+            std::fprintf(f, "%llu\n", static_cast<unsigned long long>(t));
+        std::fclose(f);
+    }
 }
 
 void SdlWindowPresenter::ApplyWindowMode(bool windowed) {
@@ -45,6 +59,8 @@ void SdlWindowPresenter::Present(const uint32_t* pixels, bool windowed) {
     if (renderer_ == nullptr) return;
     Render(pixels, windowed);
     SDL_RenderPresent(renderer_);
+    if (frameTimes_.size() < frameTimes_.capacity())
+        frameTimes_.push_back(SDL_GetPerformanceCounter());
 }
 
 }  // namespace platform

@@ -15,6 +15,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/presenter.h"
 
@@ -45,6 +47,13 @@ class SdlWindowPresenter final : public Presenter {
     void Render(const uint32_t* pixels, bool windowed);
 
   private:
+    // With TOVUKA_FRAME_LOG=FILE in the environment, the time of every presented frame is
+    // kept (room for an hour of frames, made once) and written to FILE at the end, one
+    // performance-counter reading per line after a line with the counter's frequency; the
+    // benchmark script reads the frame periods from it.
+    std::string frameLogPath_;
+    std::vector<uint64_t> frameTimes_;
+
     SDL_Renderer* renderer_;
     SDL_Texture* texture_ = nullptr;
     int appliedMode_ = -1;  // -1 none yet, 0 full screen, 1 window

@@ -12,16 +12,10 @@
 
 namespace {
 
-class NoSound final : public audio::SoundSink {
-  public:
-    void Effect(audio::SoundId, int, int32_t) override {}
-    void Music(const char*) override {}
-};
-
 struct Arena {
     platform::ManualClock clock;
     platform::ScriptedDevices devices;
-    NoSound sound;
+    audio::NullSink sound;  // sound requests are of no interest here
     std::unique_ptr<shell::TForm1> form = std::make_unique<shell::TForm1>();
 
     void NewFight(uint32_t seed, int a, int b) {

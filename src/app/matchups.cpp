@@ -23,18 +23,11 @@ namespace {
 constexpr int kKinds = 15;
 constexpr int kFrameLimit = 60000;  // 40 minutes of game time: far beyond any fight
 
-// Sound requests are of no interest here.
-class NoSound final : public audio::SoundSink {
-  public:
-    void Effect(audio::SoundId, int, int32_t) override {}
-    void Music(const char*) override {}
-};
-
 // One simulated game, reused for many fights by one thread.
 struct Arena {
     platform::ManualClock clock;
     platform::ScriptedDevices devices;
-    NoSound sound;
+    audio::NullSink sound;  // sound requests are of no interest here
     std::unique_ptr<shell::TForm1> form = std::make_unique<shell::TForm1>();
 };
 

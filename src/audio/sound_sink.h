@@ -40,6 +40,13 @@ class SoundSink {
     virtual void Music(const char* event) = 0;
 };
 
+// Takes every request and plays nothing: for simulations that run without sound.
+class NullSink final : public SoundSink {
+  public:
+    void Effect(SoundId, int, int32_t) override {}
+    void Music(const char*) override {}
+};
+
 // Keeps the requests of the current frame, in order, for the trace. Fixed capacity: a
 // frame makes only a handful of requests; the rest are counted as dropped.
 class SoundLog final : public SoundSink {

@@ -82,7 +82,7 @@ TEST_F(FormTest, PacingSleepsOutTheRestOfThePeriod) {
     for (const Case& c : cases) {
         clock.sleeps.clear();
         clock.now = 1000;
-        form->frameStartMs = 1000;
+        form->frameStartUs = 1000 * 1000;
         clock.now += c.drawMs;
         WaitFrame(*form, c.extra);
         if (c.expectedSleep < 0) {
@@ -96,10 +96,47 @@ TEST_F(FormTest, PacingSleepsOutTheRestOfThePeriod) {
 
 TEST_F(FormTest, PacingSurvivesTheClockWrapping) {
     clock.now = 5;  // the 32-bit millisecond counter has just wrapped
-    form->frameStartMs = 0xFFFFFFF0u;
+    form->frameStartUs = 0xFFFFFFF0u * 1000u;
     WaitFrame(*form, 0);
     ASSERT_EQ(clock.sleeps.size(), 1u);
     EXPECT_EQ(clock.sleeps[0], 40u - 21u);
+}
+
+// A clock that counts microseconds: the wait must sleep out the exact remainder, not a
+// whole number of milliseconds, and survive the microsecond counter wrapping too.
+TEST(FramePacing, WaitsToTheMicrosecond) {
+    class MicroClock final : public platform::Clock {
+      public:
+        uint32_t NowMs() override { return nowUs / 1000; }
+        uint32_t NowUs() override { return nowUs; }
+        void SleepMs(uint32_t) override { ADD_FAILURE() << "slept in whole milliseconds"; }
+        void SleepUs(uint32_t us) override {
+            sleptUs = us;
+            nowUs += us;
+        }
+        uint32_t nowUs = 0;
+        uint32_t sleptUs = 0;
+    } clock;
+    TForm1 form{};
+    form.services.clock = &clock;
+    const struct {
+        uint32_t startUs, drawUs;
+        int32_t extraMs;
+        uint32_t expectedUs;
+    } cases[] = {
+        {100'900, 29'200, 0, 10'800},  // 100.9 ms to 130.1 ms: 10.8 ms left
+        {0xFFFFF000u, 39'999, 0, 1},   // across the wrap, one microsecond short
+        {5'000, 40'000, 0, 0},         // exactly on time: no sleep
+        {5'000, 1'500, -39, 0},        // a 1 ms period already used up
+        {5'000, 250, -39, 750},
+    };
+    for (const auto& c : cases) {
+        clock.nowUs = c.startUs + c.drawUs;
+        clock.sleptUs = 0;
+        form.frameStartUs = c.startUs;
+        WaitFrame(form, c.extraMs);
+        EXPECT_EQ(clock.sleptUs, c.expectedUs) << c.startUs << " + " << c.drawUs;
+    }
 }
 
 TEST_F(FormTest, FramePeriodDependsOnState) {

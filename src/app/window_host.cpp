@@ -20,6 +20,7 @@
 #include "platform/clock.h"
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
+#include "platform/milestones.h"
 #include "platform/sdl_devices.h"
 #include "platform/window_presenter.h"
 #include "shell/form.h"
@@ -102,6 +103,7 @@ struct Session {
     uint32_t seed = 0;
     ReplayPlayer* player = nullptr;  // null: a game played from the launcher
     int64_t frame = 0;
+    bool launcherShown = false;
 };
 
 // The mode button starts the game and its recording. A recording that cannot be made is
@@ -195,10 +197,16 @@ void Turn(Window& w, shell::TForm1& form, Session& s) {
     }
     const int button = w.launcherUp ? w.launcher.Frame(form) : 0;
     SDL_RenderPresent(w.renderer);
-    if (button != 0)
+    if (!s.launcherShown) {
+        s.launcherShown = true;
+        platform::Milestone("launcher-drawn");
+    }
+    if (button != 0) {
+        platform::Milestone("mode-button");
         StartGame(w, form, s, button);
-    else
+    } else {
         SDL_Delay(16);
+    }
 }
 
 // The window run, from the launcher or, given a replay, straight into its game.

@@ -13,6 +13,12 @@ class Clock {
     virtual uint32_t NowMs() = 0;
     // Sleeps close to the given number of milliseconds.
     virtual void SleepMs(uint32_t ms) = 0;
+    // The same clock in microseconds, wrapping at 32 bits (every 71 minutes): differences
+    // of two readings stay right across the wrap. Clocks that only know milliseconds
+    // answer in whole milliseconds.
+    virtual uint32_t NowUs() { return NowMs() * 1000u; }
+    // Sleeps close to the given number of microseconds.
+    virtual void SleepUs(uint32_t us) { SleepMs((us + 500) / 1000); }
 };
 
 // The real clock: SDL's performance counter, a sleep that wakes a little early and
@@ -22,6 +28,8 @@ class SystemClock final : public Clock {
     SystemClock();
     uint32_t NowMs() override;
     void SleepMs(uint32_t ms) override;
+    uint32_t NowUs() override;
+    void SleepUs(uint32_t us) override;
 
   private:
     uint64_t start_;

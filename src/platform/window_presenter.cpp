@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/milestones.h"
+
 namespace platform {
 
 SdlWindowPresenter::SdlWindowPresenter(SDL_Renderer* renderer) : renderer_(renderer) {
@@ -28,8 +30,9 @@ SdlWindowPresenter::~SdlWindowPresenter() {
     if (frameLogPath_.empty()) return;
     if (std::FILE* f = std::fopen(frameLogPath_.c_str(), "w")) {
         std::fprintf(f, "%llu\n", static_cast<unsigned long long>(SDL_GetPerformanceFrequency()));
-        for (uint64_t t : frameTimes_)
-            std::fprintf(f, "%llu\n", static_cast<unsigned long long>(t));
+        for (const FrameTime& t : frameTimes_)
+            std::fprintf(f, "%llu %llu\n", static_cast<unsigned long long>(t.handed),
+                         static_cast<unsigned long long>(t.shown));
         std::fclose(f);
     }
 }
@@ -57,10 +60,15 @@ void SdlWindowPresenter::Render(const uint32_t* pixels, bool windowed) {
 
 void SdlWindowPresenter::Present(const uint32_t* pixels, bool windowed) {
     if (renderer_ == nullptr) return;
+    const uint64_t handed = frameLogPath_.empty() ? 0 : SDL_GetPerformanceCounter();
     Render(pixels, windowed);
     SDL_RenderPresent(renderer_);
     if (frameTimes_.size() < frameTimes_.capacity())
-        frameTimes_.push_back(SDL_GetPerformanceCounter());
+        frameTimes_.push_back({handed, SDL_GetPerformanceCounter()});
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        Milestone("first-game-frame");
+    }
 }
 
 }  // namespace platform

@@ -47,16 +47,22 @@ class SdlWindowPresenter final : public Presenter {
     void Render(const uint32_t* pixels, bool windowed);
 
   private:
-    // With TOVUKA_FRAME_LOG=FILE in the environment, the time of every presented frame is
-    // kept (room for an hour of frames, made once) and written to FILE at the end, one
-    // performance-counter reading per line after a line with the counter's frequency; the
-    // benchmark script reads the frame periods from it.
+    // With TOVUKA_FRAME_LOG=FILE in the environment, two times of every presented frame
+    // are kept (room for an hour of frames, made once) and written to FILE at the end:
+    // a line with the performance counter's frequency, then one line per frame with the
+    // counter when the frame was handed to Present and when the window system's present
+    // call returned. The benchmark script reads the frame periods from it.
+    struct FrameTime {
+        uint64_t handed;
+        uint64_t shown;
+    };
     std::string frameLogPath_;
-    std::vector<uint64_t> frameTimes_;
+    std::vector<FrameTime> frameTimes_;
 
     SDL_Renderer* renderer_;
     SDL_Texture* texture_ = nullptr;
     int appliedMode_ = -1;  // -1 none yet, 0 full screen, 1 window
+    bool shownOnce_ = false;
 };
 
 }  // namespace platform

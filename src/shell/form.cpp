@@ -17,6 +17,7 @@ void ConstructForm(TForm1& form) {
     std::memset(form.input, 0, sizeof form.input);
     std::memset(static_cast<void*>(form.fighter), 0, sizeof form.fighter);
     form.frameStartMs = 0;
+    form.frameStartUs = 0;
     form.speedCorrection = 0;
     form.phase = 0;
     form.phaseFrames = 0;

@@ -70,6 +70,7 @@ struct TForm1 {
     fight::PlayerInput input[2];
     engine::Fighter fighter[2];
     uint32_t frameStartMs;
+    uint32_t frameStartUs;  // the same moment in microseconds, for a precise wait
     int32_t speedCorrection;
     int32_t chosenKind[2];
     uint8_t selectDone[2];

@@ -24,6 +24,7 @@ void AppIdle(TForm1& form) {
     }
 
     // 3. The paced period starts here: the state routine's time is not part of it.
+    form.frameStartUs = form.services.clock->NowUs();
     form.frameStartMs = form.services.clock->NowMs();
 
     // 4.-7. The picture of the frame.
@@ -45,10 +46,12 @@ void AppIdle(TForm1& form) {
 }
 
 void WaitFrame(TForm1& form, int32_t extraMs) {
-    const int32_t period = kFramePeriodMs + extraMs;
-    const int32_t elapsed = static_cast<int32_t>(form.services.clock->NowMs() - form.frameStartMs);
+    // Counted in microseconds: whole milliseconds would let every period come out up to
+    // a millisecond short or long.
+    const int64_t period = int64_t{kFramePeriodMs + extraMs} * 1000;
+    const int64_t elapsed = static_cast<uint32_t>(form.services.clock->NowUs() - form.frameStartUs);
     // A late frame is not made up: the next one follows at once.
-    if (elapsed < period) form.services.clock->SleepMs(static_cast<uint32_t>(period - elapsed));
+    if (elapsed < period) form.services.clock->SleepUs(static_cast<uint32_t>(period - elapsed));
 }
 
 }  // namespace shell

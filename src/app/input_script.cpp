@@ -2,7 +2,9 @@
 #include "app/input_script.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <sstream>
+#include <string_view>
 
 #include "platform/devices.h"
 
@@ -28,6 +30,16 @@ int KeyByName(const std::string& name) {
 }
 
 namespace {
+
+// The message for a bad line: "line N: " and the parts; always false, for returning.
+bool LineError(std::string& error, int line, std::initializer_list<std::string_view> parts) {
+    error = "line ";
+    error += std::to_string(line);
+    error += ": ";
+    for (std::string_view part : parts)
+        error += part;
+    return false;
+}
 
 bool IsBlankOrComment(const std::string& line) {
     const size_t first = line.find_first_not_of(" \t\r");
@@ -56,26 +68,16 @@ bool ParseInputScript(std::istream& in, std::vector<KeyEvent>& events, std::stri
         std::istringstream fields(line);
         std::string frameText, action, key, extra;
         fields >> frameText >> action >> key;
-        const std::string where = "line " + std::to_string(lineNumber) + ": ";
         KeyEvent e{};
-        if (key.empty() || (fields >> extra)) {
-            error = where + "expected FRAME down|up KEY";
-            return false;
-        }
-        if (!ParseFrame(frameText, e.frame)) {
-            error = where + "'" + frameText + "' is not a frame number";
-            return false;
-        }
-        if (action != "down" && action != "up") {
-            error = where + "'" + action + "' is neither down nor up";
-            return false;
-        }
+        if (key.empty() || (fields >> extra))
+            return LineError(error, lineNumber, {"expected FRAME down|up KEY"});
+        if (!ParseFrame(frameText, e.frame))
+            return LineError(error, lineNumber, {"'", frameText, "' is not a frame number"});
+        if (action != "down" && action != "up")
+            return LineError(error, lineNumber, {"'", action, "' is neither down nor up"});
         e.down = action == "down";
         e.vk = KeyByName(key);
-        if (e.vk == 0) {
-            error = where + "unknown key '" + key + "'";
-            return false;
-        }
+        if (e.vk == 0) return LineError(error, lineNumber, {"unknown key '", key, "'"});
         parsed.push_back(e);
     }
     std::stable_sort(parsed.begin(), parsed.end(),

@@ -110,6 +110,7 @@ MatchupResult RunMatchupTable(int seeds, int power, int threads) {
         result.lengths.insert(result.lengths.end(), local.lengths.begin(), local.lengths.end());
     };
     std::vector<std::thread> pool;
+    pool.reserve(static_cast<size_t>(threads));
     for (int t = 0; t < threads; ++t)
         pool.emplace_back(worker);
     for (std::thread& t : pool)
@@ -179,7 +180,7 @@ int RunMatchups(const Options& options) {
         n ? r.lengths[n / 10] : 0, n ? r.lengths[n * 9 / 10] : 0);
     std::printf("throughput: %.0f fights/s, %.0f frames/s (%.2f s)\n",
                 r.seconds > 0 ? expected / r.seconds : 0.0,
-                r.seconds > 0 ? r.frames / r.seconds : 0.0, r.seconds);
+                r.seconds > 0 ? static_cast<double>(r.frames) / r.seconds : 0.0, r.seconds);
     if (!options.csvPath.empty() && !WriteCsv(r, options.csvPath)) {
         std::fprintf(stderr, "tovuka02: cannot write '%s'\n", options.csvPath.c_str());
         return 1;

@@ -136,7 +136,7 @@ class ReplayRecorder final : public platform::InputDevices {
     uint8_t keys_[256] = {};
     Known pads_[kReplayJoysticks];
     Known caps_[kReplayJoysticks];
-    char buffer_[16384];
+    char buffer_[16384] = {};
     int used_ = 0;
 };
 

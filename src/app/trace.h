@@ -21,7 +21,7 @@ class TraceWriter {
 
   private:
     std::FILE* file_;
-    char line_[8192];
+    char line_[8192] = {};
 };
 
 }  // namespace app

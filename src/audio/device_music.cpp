@@ -390,7 +390,7 @@ bool DeviceMusicBackend::MidiUnloadInstruments(MidiSegment segment) {
     int result = FLUID_OK;
     stream_.Call([&] {
         midi_->DropPiece();  // no voice may use the SoundFont's samples any more
-        result = fluid_synth_sfunload(midi_->synth, static_cast<unsigned>(midi_->soundFont), 1);
+        result = fluid_synth_sfunload(midi_->synth, midi_->soundFont, 1);
     });
     midi_->soundFont = -1;
     return result == FLUID_OK;

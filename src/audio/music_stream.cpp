@@ -160,7 +160,7 @@ void MusicStream::Fill(int16_t* out, int frames) {
             continue;
         }
         const int n = std::min(block.frames - readFrame_, frames - done);
-        std::memcpy(out + 2 * done, block.samples + 2 * readFrame_,
+        std::memcpy(out + ptrdiff_t{2} * done, block.samples + ptrdiff_t{2} * readFrame_,
                     static_cast<size_t>(n) * 2 * sizeof(int16_t));
         done += n;
         readFrame_ += n;
@@ -171,7 +171,8 @@ void MusicStream::Fill(int16_t* out, int frames) {
         }
     }
     if (done < frames)
-        std::memset(out + 2 * done, 0, static_cast<size_t>(frames - done) * 2 * sizeof(int16_t));
+        std::memset(out + ptrdiff_t{2} * done, 0,
+                    static_cast<size_t>(frames - done) * 2 * sizeof(int16_t));
 }
 
 void MusicStream::Hook(void* self, uint8_t* stream, int bytes) {

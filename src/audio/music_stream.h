@@ -90,7 +90,7 @@ class MusicStream {
     void RenderBlock();
 
     // Ring: written by the worker, read by the audio thread.
-    Block blocks_[kBlocks];
+    Block blocks_[kBlocks] = {};
     std::atomic<uint32_t> head_{0};
     std::atomic<uint32_t> tail_{0};
     int readFrame_ = 0;  // audio thread only: frames of the tail block already played

@@ -73,7 +73,7 @@ class SoundLog final : public SoundSink {
     static int Format(const Entry& entry, char* out, int size);
 
   private:
-    Entry entries_[kCapacity];
+    Entry entries_[kCapacity] = {};
     int count_ = 0;
     int dropped_ = 0;
 };

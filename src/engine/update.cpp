@@ -86,11 +86,9 @@ void ApplyCommand(Fighter& fighter, int32_t& command) {
     // timer reads the other table from now on and its next code completes the change.
     const bool inReaction = d.motion >= kMotionReactionFirst && d.motion <= kMotionReactionLast;
     const bool inGuard = d.motion == kMotionGuard || d.motion == kMotionLowGuard;
-    if (inReaction && fighter.tick == TimerFrameOf(fighter).duration - 2 &&
-        (command == kCmdUp || command == kCmdUpGuard)) {
-        fighter.stance = OtherStance(d.stance);
-        command = 0;
-    } else if (inGuard && command == kCmdUpGuard) {
+    const bool upOutOfReaction = inReaction && fighter.tick == TimerFrameOf(fighter).duration - 2 &&
+                                 (command == kCmdUp || command == kCmdUpGuard);
+    if (upOutOfReaction || (inGuard && command == kCmdUpGuard)) {
         fighter.stance = OtherStance(d.stance);
         command = 0;
     }

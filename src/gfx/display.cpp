@@ -39,7 +39,7 @@ void BlendText(uint32_t* frame, const SDL_Surface* text, int x, int y) {
             reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(text->pixels) +
                                               static_cast<ptrdiff_t>(row - y) * text->pitch) -
             x;
-        uint32_t* dst = frame + row * kScreenWidth;
+        uint32_t* dst = frame + static_cast<ptrdiff_t>(row) * kScreenWidth;
         for (int col = left; col < right; ++col) {
             const uint32_t s = src[col];
             const uint32_t a = s >> 24;
@@ -70,7 +70,7 @@ const char* DisplayError() {
 
 int CreateDisplay(Display& display, const char* fontPath) {
     if (!display.frame) {
-        display.frame.reset(new (std::nothrow) uint32_t[kScreenWidth * kScreenHeight]);
+        display.frame.reset(new (std::nothrow) uint32_t[size_t{kScreenWidth} * kScreenHeight]);
         if (!display.frame) {
             SDL_SetError("no memory for the %dx%d frame buffer", kScreenWidth, kScreenHeight);
             return 0;

@@ -3,12 +3,11 @@
 // shows the finished buffer in the window or across the screen.
 #pragma once
 
+#include <SDL_ttf.h>
+
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-struct SDL_Surface;
-struct _TTF_Font;
 
 namespace gfx {
 
@@ -83,7 +82,7 @@ struct Display {
 
     // The text font and the last status line rendered with it.
     bool textStarted = false;  // SDL_ttf initialised by this display
-    _TTF_Font* textFont = nullptr;
+    TTF_Font* textFont = nullptr;
     SDL_Surface* textSurface = nullptr;
     char textCached[128] = {};
 };

@@ -66,12 +66,16 @@ bool Resolve(const char* gamePath, std::string& resolved, struct stat& info) {
         const std::string_view part(path.data() + at, end - at);
         at = end + 1;
         if (part.empty() || part == ".") continue;
-        std::string next = resolved + "/" + std::string(part);
+        std::string next = resolved;
+        next += '/';
+        next += part;
         struct stat partInfo;
         if (part != ".." && ::stat(next.c_str(), &partInfo) != 0) {
             std::string name;
             if (!FindIgnoringCase(resolved, part, name)) return false;
-            next = resolved + "/" + name;
+            next = resolved;
+            next += '/';
+            next += name;
         }
         resolved = std::move(next);
     }
@@ -147,7 +151,8 @@ void ConvertIndexed(const SDL_Surface* s, uint32_t* out) {
             lut[i] = Argb(pal->colors[i].r, pal->colors[i].g, pal->colors[i].b);
     }
     for (int y = 0; y < s->h; ++y) {
-        const uint8_t* row = static_cast<const uint8_t*>(s->pixels) + y * s->pitch;
+        const uint8_t* row =
+            static_cast<const uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch;
         uint32_t* dst = out + static_cast<size_t>(y) * s->w;
         for (int x = 0; x < s->w; ++x)
             dst[x] = lut[row[x]];
@@ -157,7 +162,8 @@ void ConvertIndexed(const SDL_Surface* s, uint32_t* out) {
 // Three bytes a pixel; the byte offsets of red, green and blue.
 void ConvertPacked24(const SDL_Surface* s, uint32_t* out, int r, int g, int b) {
     for (int y = 0; y < s->h; ++y) {
-        const uint8_t* row = static_cast<const uint8_t*>(s->pixels) + y * s->pitch;
+        const uint8_t* row =
+            static_cast<const uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch;
         uint32_t* dst = out + static_cast<size_t>(y) * s->w;
         for (int x = 0; x < s->w; ++x, row += 3)
             dst[x] = Argb(row[r], row[g], row[b]);
@@ -168,7 +174,7 @@ void ConvertPacked24(const SDL_Surface* s, uint32_t* out, int r, int g, int b) {
 void ConvertWords(const SDL_Surface* s, uint32_t* out) {
     for (int y = 0; y < s->h; ++y) {
         const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(s->pixels) +
-                                                            y * s->pitch);
+                                                            static_cast<ptrdiff_t>(y) * s->pitch);
         uint32_t* dst = out + static_cast<size_t>(y) * s->w;
         for (int x = 0; x < s->w; ++x)
             dst[x] = row[x] | 0xFF000000u;

@@ -13,7 +13,7 @@ namespace platform {
 SdlWindowPresenter::SdlWindowPresenter(SDL_Renderer* renderer) : renderer_(renderer) {
     if (const char* log = std::getenv("TOVUKA_FRAME_LOG")) {
         frameLogPath_ = log;
-        frameTimes_.reserve(25 * 3600);
+        frameTimes_.reserve(size_t{25} * 3600);
     }
     if (renderer_ == nullptr) return;
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,

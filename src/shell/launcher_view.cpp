@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -644,8 +645,9 @@ void LauncherView::RadioGroupBox(TForm1& form, int group, int tabStop) {
     ImGui::PushStyleVar(ImGuiStyleVar_ItemInnerSpacing, ImVec2(4, 0));
     for (int i = 0; i < texts.count; ++i) {
         const float squareSize = ImGui::GetFrameHeight();
-        const float top = p.y + static_cast<float>(topMargin + i * itemHeight) +
-                          static_cast<float>(static_cast<int>((itemHeight - squareSize) / 2));
+        const float top =
+            p.y + static_cast<float>(topMargin + i * itemHeight) +
+            static_cast<float>(static_cast<int>((static_cast<float>(itemHeight) - squareSize) / 2));
         ImGui::SetCursorScreenPos(ImVec2(p.x + 8, top));
         ImGui::PushID(group * 16 + i);
         const bool clicked = ImGui::RadioButton(texts.items[i], shown == i);
@@ -798,8 +800,8 @@ void LauncherView::KeyBox(TForm1& form, int player, int key, int tabStop) {
         RaisedBevel(dl, arrowMin, arrowMax);
     }
     Triangle(dl,
-             ImVec2((arrowMin.x + arrowMax.x) / 2 + (arrowHeld ? 1 : 0),
-                    (arrowMin.y + arrowMax.y) / 2 + (arrowHeld ? 1 : 0)),
+             ImVec2((arrowMin.x + arrowMax.x) / 2 + (arrowHeld ? 1.0f : 0.0f),
+                    (arrowMin.y + arrowMax.y) / 2 + (arrowHeld ? 1.0f : 0.0f)),
              ImGuiDir_Down, kBlack);
     FieldBevel(dl, pos, boxMax);
     Record(name.c_str(), pos, boxMax);
@@ -884,10 +886,9 @@ void LauncherView::SpeedBar(TForm1& form, int tabStop) {
     dl->AddRectFilled(track.Min, track.Max, kTrack);
     const float span = track.GetWidth() - kArrowBox;
     const float thumbX =
-        track.Min.x + static_cast<float>(static_cast<int>(
-                          span * static_cast<float>(form.controls.speed - kSpeedMin) /
-                              static_cast<float>(kSpeedMax - kSpeedMin) +
-                          0.5f));
+        track.Min.x +
+        static_cast<float>(std::lround(span * static_cast<float>(form.controls.speed - kSpeedMin) /
+                                       static_cast<float>(kSpeedMax - kSpeedMin)));
     const ImVec2 thumbMin(thumbX, track.Min.y), thumbMax(thumbX + kArrowBox, track.Max.y);
     dl->AddRectFilled(thumbMin, thumbMax, kFace);
     RaisedBevel(dl, thumbMin, thumbMax);
@@ -904,8 +905,8 @@ void LauncherView::SpeedBar(TForm1& form, int tabStop) {
         } else {
             RaisedBevel(dl, ends[e][0], ends[e][1]);
         }
-        const ImVec2 centre((ends[e][0].x + ends[e][1].x) / 2 + (held ? 1 : 0),
-                            (ends[e][0].y + ends[e][1].y) / 2 + (held ? 1 : 0));
+        const ImVec2 centre((ends[e][0].x + ends[e][1].x) / 2 + (held ? 1.0f : 0.0f),
+                            (ends[e][0].y + ends[e][1].y) / 2 + (held ? 1.0f : 0.0f));
         Triangle(dl, centre, e == 0 ? ImGuiDir_Left : ImGuiDir_Right, kBlack);
     }
 }

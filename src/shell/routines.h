@@ -21,7 +21,7 @@ void PresentFrame(TForm1& form);
 
 // The settings file.
 void LoadSettings(TForm1& form);
-void SaveSettings(TForm1& form);
+void SaveSettings(const TForm1& form);
 
 // Loads both players' ten fighter sheets for a fight.
 void LoadPlayerSheetsForFight(TForm1& form);

@@ -149,7 +149,7 @@ void LoadSettings(TForm1& form) {
                 read(kPlayerSection[p], kKeyKeys[k], kKeyDefaults[p][k]), kKeyItemCount);
 }
 
-void SaveSettings(TForm1& form) {
+void SaveSettings(const TForm1& form) {
     const std::string full = platform::FullPathOf(kSettingsFile);
     if (full.empty()) return;
     const std::string target = ResolveLink(full);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -43,8 +44,14 @@ bool ReadExisting(const std::string& path, std::string& content, mode_t& mode) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT;  // no file yet: start from nothing
     struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-              static_cast<uint64_t>(st.st_size) <= platform::kMaxIniBytes;
+    bool ok = ::fstat(fd, &st) == 0;
+    if (ok && !S_ISREG(st.st_mode)) {
+        errno = EISDIR;  // a folder or a device where the file should be
+        ok = false;
+    } else if (ok && static_cast<uint64_t>(st.st_size) > platform::kMaxIniBytes) {
+        errno = EFBIG;
+        ok = false;
+    }
     if (ok) mode = st.st_mode & 07777;
     char buffer[65536];
     while (ok) {
@@ -121,6 +128,12 @@ void SyncFolderOf(const std::string& path) {
     ::close(fd);
 }
 
+// Says why the settings stay as they were, from errno; the game goes on.
+void ReportNotSaved(const std::string& path) {
+    std::fprintf(stderr, "tovuka02: the settings were not saved in '%s': %s\n", path.c_str(),
+                 errno != 0 ? std::strerror(errno) : "the file could not be written");
+}
+
 }  // namespace
 
 void LoadSettings(TForm1& form) {
@@ -154,14 +167,16 @@ void SaveSettings(const TForm1& form) {
     if (full.empty()) return;
     const std::string target = ResolveLink(full);
 
-    // Anything that goes wrong means the settings are simply not saved; the game starts
-    // all the same.
+    // Anything that goes wrong means the settings are not saved (and standard error says
+    // why); the game starts all the same.
     std::string content;
     mode_t mode = 0644;
-    if (!ReadExisting(target, content, mode)) return;
+    errno = 0;
+    if (!ReadExisting(target, content, mode)) return ReportNotSaved(target);
     std::string scratch;
-    if (!MakeScratchCopy(target, content, mode, scratch)) return;
+    if (!MakeScratchCopy(target, content, mode, scratch)) return ReportNotSaved(target);
     if (!WriteAllValues(form.controls, scratch) || ::rename(scratch.c_str(), target.c_str()) != 0) {
+        ReportNotSaved(target);
         ::unlink(scratch.c_str());
         return;
     }

@@ -39,16 +39,19 @@ std::string MakeTempDir() {
     return dir ? dir : "/tmp";
 }
 
-RunResult RunGame(const std::vector<std::string>& args, const std::string& stdinText,
-                  const std::string& workDir) {
+namespace {
+
+RunResult Run(const std::string& prefix, const std::vector<std::string>& args,
+              const std::string& stdinText, const std::string& workDir) {
     const std::string scratch = MakeTempDir();
     const std::string inPath = scratch + "/stdin", outPath = scratch + "/stdout",
                       errPath = scratch + "/stderr";
     std::ofstream(inPath, std::ios::binary) << stdinText;
     std::string command;
     if (!workDir.empty()) command.append("cd ").append(Quote(workDir)).append(" && ");
-    command.append(Quote(TOVUKA02_BIN));
-    for (const std::string& a : args) command.append(" ").append(Quote(a));
+    command.append(prefix).append(Quote(TOVUKA02_BIN));
+    for (const std::string& a : args)
+        command.append(" ").append(Quote(a));
     command.append(" <").append(Quote(inPath));
     command.append(" >").append(Quote(outPath));
     command.append(" 2>").append(Quote(errPath));
@@ -59,6 +62,19 @@ RunResult RunGame(const std::vector<std::string>& args, const std::string& stdin
     result.err = ReadAll(errPath);
     std::system(("rm -rf " + Quote(scratch)).c_str());
     return result;
+}
+
+}  // namespace
+
+RunResult RunGame(const std::vector<std::string>& args, const std::string& stdinText,
+                  const std::string& workDir) {
+    return Run("", args, stdinText, workDir);
+}
+
+RunResult RunGameWithoutRights(const std::vector<std::string>& args, const std::string& stdinText,
+                               const std::string& workDir) {
+    const char* drop = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    return Run(::geteuid() == 0 ? drop : "", args, stdinText, workDir);
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {

@@ -17,6 +17,11 @@ struct RunResult {
 RunResult RunGame(const std::vector<std::string>& args, const std::string& stdinText = "",
                   const std::string& workDir = "");
 
+// The same, but as a user who owns nothing there: when the tests run as root (for whom
+// folder permissions do not hold) the game runs as the unprivileged user "nobody".
+RunResult RunGameWithoutRights(const std::vector<std::string>& args, const std::string& stdinText,
+                               const std::string& workDir);
+
 // A fresh empty directory under the system's temporary folder.
 std::string MakeTempDir();
 

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -138,33 +139,47 @@ const std::vector<Situation>& Situations() {
     return all;
 }
 
-// What a frame leaves behind that matters for the game going on.
+// What a frame leaves behind that matters for the game going on: the form's state and
+// every changing field of both fighters (their tables come from the roster and do not
+// change in a fight).
 struct Snapshot {
-    int32_t state, phase, phaseFrames, wins, mode;
-    int32_t chosen[2];
-    uint8_t selectDone[2];
-    std::vector<uint8_t> fighters;
+    std::vector<int32_t> values;
 
-    explicit Snapshot(const shell::TForm1& f)
-        : state(f.gameState),
-          phase(f.phase),
-          phaseFrames(f.phaseFrames),
-          wins(f.tournamentWins),
-          mode(f.gameMode),
-          chosen{f.chosenKind[0], f.chosenKind[1]},
-          selectDone{f.selectDone[0], f.selectDone[1]},
-          fighters(reinterpret_cast<const uint8_t*>(f.fighter),
-                   reinterpret_cast<const uint8_t*>(f.fighter) + sizeof f.fighter) {}
-
-    bool operator==(const Snapshot& o) const {
-        return state == o.state && phase == o.phase && phaseFrames == o.phaseFrames &&
-               wins == o.wins && mode == o.mode && chosen[0] == o.chosen[0] &&
-               chosen[1] == o.chosen[1] && selectDone[0] == o.selectDone[0] &&
-               selectDone[1] == o.selectDone[1] && fighters == o.fighters;
+    explicit Snapshot(const shell::TForm1& f) {
+        values = {f.gameState,     f.phase,          f.phaseFrames,   f.tournamentWins,
+                  f.gameMode,      f.chosenKind[0],  f.chosenKind[1], f.selectDone[0],
+                  f.selectDone[1], f.selectDelay[0], f.selectDelay[1]};
+        for (const engine::Fighter& d : f.fighter) {
+            const int32_t fields[] = {d.side,
+                                      d.kind,
+                                      d.x,
+                                      d.y,
+                                      d.health,
+                                      d.stamina,
+                                      d.healthCeiling,
+                                      d.tick,
+                                      d.stance,
+                                      d.code,
+                                      d.koMark,
+                                      d.counterHitFlag,
+                                      d.weakHitFlag,
+                                      d.powerLevel,
+                                      d.staminaRefused,
+                                      d.cpuIdleTicks,
+                                      d.cpuPlanTicks,
+                                      d.cpuDistance,
+                                      d.cpuPlanActive,
+                                      d.cpuPlan,
+                                      d.cpuReaction,
+                                      d.cpuStatus};
+            values.insert(values.end(), std::begin(fields), std::end(fields));
+        }
     }
+
+    bool operator==(const Snapshot& o) const { return values == o.values; }
     std::string Describe() const {
-        return "state " + std::to_string(state) + " phase " + std::to_string(phase) + " (" +
-               std::to_string(phaseFrames) + " frames)";
+        return "state " + std::to_string(values[0]) + " phase " + std::to_string(values[1]) + " (" +
+               std::to_string(values[2]) + " frames)";
     }
 };
 

@@ -136,7 +136,6 @@ TEST(GameFolderRights, AFolderThatCannotBeWrittenKeepsItsSettingsAndTheGamePlays
     const std::string dir = testing_support::MakeTempDir();
     const std::string settings = "[display_mode]\ndisp_mode=1\n[wait_load]\nwait_load=7\n";
     std::ofstream(dir + "/gameoption.ini") << settings;
-    ASSERT_EQ(::chmod((dir + "/gameoption.ini").c_str(), 0444), 0);
     ASSERT_EQ(::chmod(dir.c_str(), 0555), 0);
     const auto r = RunGameWithoutRights({"--headless", "--seed", "4", "--mode", "view", "--input",
                                          "-", "--frames", "400", "--trace", "-"},

@@ -359,6 +359,26 @@ TEST_F(SettingsTest, AReadOnlyFolderKeepsItsFile) {
     EXPECT_EQ(ReadFile(File()), "[display_mode]\ndisp_mode=1\n");
 }
 
+// A settings file its owner made read-only is not replaced, not even by a player with the
+// rights to replace it (root); once writable again it takes the values.
+TEST_F(SettingsTest, AReadOnlyFileIsLeftAsItIs) {
+    const std::string before = "[display_mode]\ndisp_mode=1\n";
+    WriteFile(File(), before);
+    shell::LoadSettings(*form_);
+    fs::permissions(File(), fs::perms::owner_read | fs::perms::group_read);
+    C().displayMode = 0;
+    shell::SaveSettings(*form_);
+    EXPECT_EQ(ReadFile(File()), before);
+    EXPECT_EQ(OtherFiles(dir_, "gameoption.ini"), 0);
+    EXPECT_EQ(fs::status(File()).permissions(), fs::perms::owner_read | fs::perms::group_read);
+
+    fs::permissions(File(), fs::perms::owner_read | fs::perms::owner_write);
+    shell::SaveSettings(*form_);
+    auto next = NewForm();
+    shell::LoadSettings(*next);
+    EXPECT_EQ(next->controls.displayMode, 0);
+}
+
 TEST_F(SettingsTest, ASaveThatFailsHalfWayLeavesTheOldFileWhole) {
     // An old file with a few values; the save grows it past what the process may write, so
     // it fails after the first values have gone in.

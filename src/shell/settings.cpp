@@ -173,6 +173,11 @@ void SaveSettings(const TForm1& form) {
     mode_t mode = 0644;
     errno = 0;
     if (!ReadExisting(target, content, mode)) return ReportNotSaved(target);
+    if ((mode & S_IWUSR) == 0) {
+        // Made read-only by its owner: the settings in it are meant to stay.
+        errno = EACCES;
+        return ReportNotSaved(target);
+    }
     std::string scratch;
     if (!MakeScratchCopy(target, content, mode, scratch)) return ReportNotSaved(target);
     if (!WriteAllValues(form.controls, scratch) || ::rename(scratch.c_str(), target.c_str()) != 0) {

@@ -9,17 +9,9 @@ using shell::kStateCleared;
 using shell::kStateFight;
 using shell::kStateSelect;
 using testing_support::Game;
+using testing_support::KnockOut;
 
 namespace {
-
-// Knocks a fighter out the way hit resolution does.
-void KnockOut(shell::TForm1& form, int index, int mark) {
-    engine::Fighter& f = form.fighter[index];
-    f.health = 0;
-    f.koMark = mark;
-    f.code = f.stance * 10000 + 100;
-    f.tick = 0;
-}
 
 // Runs frames until the phase or state changes; returns how many ran.
 int FramesUntilChange(Game& g, int limit = 2000) {

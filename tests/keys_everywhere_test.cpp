@@ -20,21 +20,12 @@ using shell::kStateFight;
 using shell::kStateLauncher;
 using shell::kStateSelect;
 using testing_support::Game;
+using testing_support::KnockOut;
 
 namespace {
 
 constexpr int kEsc = platform::VK_ESCAPE;
 constexpr int kSpace = platform::VK_SPACE;
-
-// Knocks a fighter out the way hit resolution does (for the finishes that computer
-// players reach only now and then).
-void KnockOut(shell::TForm1& form, int index, int mark) {
-    engine::Fighter& f = form.fighter[index];
-    f.health = 0;
-    f.koMark = mark;
-    f.code = f.stance * 10000 + 100;
-    f.tick = 0;
-}
 
 // Plays frames until the fight is in the given phase; false if it never gets there.
 bool PlayUntilPhase(Game& g, int phase, int limit = 20000) {

@@ -52,6 +52,16 @@ struct Game {
     }
 };
 
+// Knocks a fighter out the way hit resolution does (for the finishes that computer players
+// reach only now and then).
+inline void KnockOut(shell::TForm1& form, int index, int mark) {
+    engine::Fighter& f = form.fighter[index];
+    f.health = 0;
+    f.koMark = mark;
+    f.code = f.stance * 10000 + 100;
+    f.tick = 0;
+}
+
 // The first roster number that has been written (fighter 2 always is).
 inline int AnyBuiltKind() {
     for (int k = 1; k <= engine::kRosterSize; ++k)

@@ -125,24 +125,14 @@ start_game() {
     cp gameoption.ini settings.before
     "$game" >"$dir/out.log" 2>&1 &
     pid=$!
-    wait_for 30 xdotool search --name '^TOVUKA02$' || fail "no window appeared"
-    win=$(xdotool search --name '^TOVUKA02$' | head -n 1)
-    colours() { import -window "$win" -format '%k' info: 2>/dev/null || echo 0; }
-    drawn() { [ "$(colours)" -gt 30 ]; }
-    wait_for 20 drawn || fail "the launcher shows only $(colours) colours"
+    find_game_window || fail "no window appeared"
+    wait_for 20 launcher_drawn || fail "the launcher shows only $(window_colours) colours"
 }
 
 # Clicks a mode button; the launcher becomes the 800 x 600 game window on the select screen,
 # and the settings file holds the 26 values the button wrote.
 press_mode_button() {
-    xdotool mousemove --window "$win" "$1" 436
-    sleep 0.2
-    xdotool click 1
-    game_window() {
-        eval "$(xdotool getwindowgeometry --shell "$win")"
-        [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ]
-    }
-    wait_for 15 game_window || fail "the game window is ${WIDTH}x${HEIGHT}, not 800x600"
+    click_mode_button "$1" 15 || fail "the game window is ${WIDTH}x${HEIGHT}, not 800x600"
     local values
     values=$(grep -c '^[a-zA-Z0-9_]*=-\?[0-9][0-9]*$' gameoption.ini)
     [ "$values" = 26 ] || fail "the mode button wrote $values values, not 26"

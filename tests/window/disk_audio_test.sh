@@ -19,19 +19,9 @@ cd "$work"
 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw" "$game" >"$work/out.log" 2>&1 &
 pid=$!
 
-wait_for 30 xdotool search --name '^TOVUKA02$' || fail "no window appeared"
-win=$(xdotool search --name '^TOVUKA02$' | head -n 1)
-colours() { import -window "$win" -format '%k' info: 2>/dev/null || echo 0; }
-drawn() { [ "$(colours)" -gt 30 ]; }
-wait_for 20 drawn || fail "the launcher was never drawn"
-xdotool mousemove --window "$win" 772 436  # "View Mode(CPU VS CPU)"
-sleep 0.2
-xdotool click 1
-game_window() {
-    eval "$(xdotool getwindowgeometry --shell "$win")"
-    [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ]
-}
-wait_for 20 game_window || fail "the game did not start"
+find_game_window || fail "no window appeared"
+wait_for 20 launcher_drawn || fail "the launcher was never drawn"
+click_mode_button 772 20 || fail "the game did not start"  # "View Mode(CPU VS CPU)"
 xdotool windowfocus --sync "$win" 2>/dev/null || true
 sleep 1.5
 press_key g  # player 1 confirms; player 2 with the middle mouse button

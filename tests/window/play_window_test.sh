@@ -20,26 +20,16 @@ cd "$work"
 "$game" >"$work/out.log" 2>&1 &
 pid=$!
 
-wait_for 30 xdotool search --name '^TOVUKA02$' || fail "no window appeared"
-win=$(xdotool search --name '^TOVUKA02$' | head -n 1)
+find_game_window || fail "no window appeared"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 [ "$WIDTH" = 898 ] && [ "$HEIGHT" = 505 ] || fail "launcher is ${WIDTH}x${HEIGHT}, not 898x505"
 
-# Not a blank window: a drawn launcher has many colours (its first frame builds the fonts).
-colours() { import -window "$win" -format '%k' info: 2>/dev/null || echo 0; }
-drawn() { [ "$(colours)" -gt 30 ]; }
-wait_for 20 drawn || fail "the launcher shows only $(colours) colours"
+# Not a blank window: a drawn launcher has many colours.
+wait_for 20 launcher_drawn || fail "the launcher shows only $(window_colours) colours"
 import -window "$win" "$work/launcher.png" 2>/dev/null
 
 # "View Mode(CPU VS CPU)" is Button4 at (664, 424), 217 x 25.
-xdotool mousemove --window "$win" 772 436
-sleep 0.2
-xdotool click 1
-game_window() {
-    eval "$(xdotool getwindowgeometry --shell "$win")"
-    [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ]
-}
-wait_for 15 game_window || fail "the game window is ${WIDTH}x${HEIGHT}, not 800x600"
+click_mode_button 772 15 || fail "the game window is ${WIDTH}x${HEIGHT}, not 800x600"
 # Centred on the 1280 x 1024 screen: left 640 - 399, top 512 - 299.
 [ "$X" = 241 ] && [ "$Y" = 213 ] || fail "game window at $X,$Y, not 241,213"
 [ -f "$work/gameoption.ini" ] || fail "no settings file written"

@@ -47,3 +47,29 @@ press_key() {
     xdotool keyup "$1"
     sleep 0.15
 }
+
+# Waits (at most 30 s) for the game's window and sets win to its id.
+find_game_window() {
+    wait_for 30 xdotool search --name '^TOVUKA02$' || return 1
+    win=$(xdotool search --name '^TOVUKA02$' | head -n 1)
+}
+
+# How many colours the window shows: a drawn launcher has many (its first frame builds the
+# fonts), a blank window one.
+window_colours() { import -window "$win" -format '%k' info: 2>/dev/null || echo 0; }
+launcher_drawn() { [ "$(window_colours)" -gt 30 ]; }
+
+# The window has become the 800 x 600 game window; leaves X, Y, WIDTH and HEIGHT set.
+is_game_window() {
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ]
+}
+
+# Clicks the launcher's mode button whose middle is at x = $1 (the buttons' row is at
+# y = 436: Tournament 556, View 772) and waits at most $2 seconds for the game window.
+click_mode_button() {
+    xdotool mousemove --window "$win" "$1" 436
+    sleep 0.2
+    xdotool click 1
+    wait_for "$2" is_game_window
+}

@@ -250,17 +250,48 @@ TEST_F(IniTest, UnwritablePlaces) {
     EXPECT_FALSE(WritePrivateProfileString("a", "k", "1", ""));
 }
 
-TEST_F(IniTest, KeepsPermissionsAndSymlinks) {
+TEST_F(IniTest, KeepsPermissions) {
     Put("[a]\nk=1\n");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    const std::string link = dir + "/link.ini";
-    fs::create_symlink(path, link);
-    ASSERT_TRUE(WritePrivateProfileString("a", "k", "2", link));
-    EXPECT_TRUE(fs::is_symlink(link));
+    ASSERT_TRUE(WritePrivateProfileString("a", "k", "2", path));
     EXPECT_EQ(Get(), "[a]\nk=2\n");
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// A link could point at any file of the player's (or at /etc/passwd for root): it is
+// read through, never written through, and never replaced.
+TEST_F(IniTest, NeverWritesThroughALinkOrIntoAnythingButAFile) {
+    Put("[a]\nk=1\n");
+    const std::string link = dir + "/link.ini";
+    fs::create_symlink(path, link);
+    EXPECT_EQ(GetPrivateProfileInt("a", "k", 0, link), 1);
+    EXPECT_FALSE(WritePrivateProfileString("a", "k", "2", link));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Get(), "[a]\nk=1\n");
+    const std::string dangling = dir + "/dangling.ini";
+    fs::create_symlink(dir + "/nowhere.ini", dangling);
+    EXPECT_FALSE(WritePrivateProfileString("a", "k", "2", dangling));
+    EXPECT_FALSE(fs::exists(dir + "/nowhere.ini"));
+    const std::string fifo = dir + "/fifo.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(GetPrivateProfileInt("a", "k", 7, fifo), 7) << "never waited on";
+    EXPECT_FALSE(WritePrivateProfileString("a", "k", "2", fifo));
+    fs::create_symlink("/dev/zero", dir + "/zero.ini");
+    EXPECT_EQ(GetPrivateProfileInt("a", "k", 7, dir + "/zero.ini"), 7) << "not a gigabyte read";
+}
+
+// Editors on some systems start a UTF-8 file with a byte-order mark; the first section is
+// still found, and a write keeps the mark and adds no second copy of the section.
+TEST_F(IniTest, AByteOrderMarkIsNotPartOfTheFirstSection) {
+    Put("\xEF\xBB\xBF[display_mode]\r\ndisp_mode=1\r\n");
+    EXPECT_EQ(GetPrivateProfileInt("display_mode", "disp_mode", 0, path), 1);
+    ASSERT_TRUE(WritePrivateProfileString("display_mode", "disp_mode", "0", path));
+    EXPECT_EQ(Get(), "\xEF\xBB\xBF[display_mode]\r\ndisp_mode=0\r\n");
+    ASSERT_TRUE(WritePrivateProfileString("music_mode", "music_mode", "2", path));
+    EXPECT_EQ(Get(),
+              "\xEF\xBB\xBF[display_mode]\r\ndisp_mode=0\r\n[music_mode]\r\nmusic_mode=2\r\n");
 }
 
 // ---- paths and the dead zone ----

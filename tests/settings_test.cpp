@@ -430,7 +430,9 @@ TEST_F(SettingsTest, TheFileIsTheOneInTheCurrentDirectory) {
     EXPECT_EQ(form->controls.musicMode, 1);
 }
 
-TEST_F(SettingsTest, ALinkedFileStaysALink) {
+// A link in the settings file's place is read, but the save neither writes through it (it
+// may point at any file) nor replaces it (the player may have made it on purpose).
+TEST_F(SettingsTest, ALinkIsReadButNeverWrittenThroughOrReplaced) {
     const fs::path real = fs::path(dir_) / "real.ini";
     WriteFile(real, "[music_mode]\nmusic_mode=1\n");
     fs::create_symlink(real, File());
@@ -439,7 +441,44 @@ TEST_F(SettingsTest, ALinkedFileStaysALink) {
     C().musicMode = 2;
     shell::SaveSettings(*form_);
     EXPECT_TRUE(fs::is_symlink(File()));
-    EXPECT_NE(ReadFile(real).find("music_mode=2"), std::string::npos);
+    EXPECT_EQ(ReadFile(real), "[music_mode]\nmusic_mode=1\n");
+
+    fs::remove(File());
+    fs::create_symlink(fs::path(dir_) / "nowhere.ini", File());
+    shell::SaveSettings(*form_);
+    EXPECT_TRUE(fs::is_symlink(File()));
+    EXPECT_FALSE(fs::exists(fs::path(dir_) / "nowhere.ini"));
+    for (const auto& entry : fs::directory_iterator(dir_))
+        EXPECT_EQ(entry.path().filename().string().find(".new-"), std::string::npos);
+}
+
+TEST_F(SettingsTest, AByteOrderMarkKeepsTheFirstSectionAndTheSaveAddsNoCopy) {
+    WriteFile(File(),
+              "\xEF\xBB\xBF[display_mode]\r\ndisp_mode=1\r\n[music_mode]\r\nmusic_mode=2\r\n");
+    shell::LoadSettings(*form_);
+    EXPECT_EQ(C().displayMode, 1);
+    EXPECT_EQ(C().musicMode, 2);
+    shell::SaveSettings(*form_);
+    const std::string saved = ReadFile(File());
+    EXPECT_EQ(saved.rfind("\xEF\xBB\xBF[display_mode]", 0), 0u) << saved;
+    EXPECT_EQ(saved.find("[display_mode]", 4), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("[music_mode]"), saved.rfind("[music_mode]"));
+}
+
+// A FIFO, a device or a folder where the file should be: the defaults, at once, and the
+// save leaves it alone.
+TEST_F(SettingsTest, AnythingButAFileReadsAsDefaultsWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(File().c_str(), 0600), 0);
+    shell::LoadSettings(*form_);
+    EXPECT_EQ(C().musicMode, 0);
+    shell::SaveSettings(*form_);
+    EXPECT_EQ(fs::status(File()).type(), fs::file_type::fifo);
+    fs::remove(File());
+    fs::create_symlink("/dev/zero", File());
+    shell::LoadSettings(*form_);
+    EXPECT_EQ(C().displayMode, 0);
+    shell::SaveSettings(*form_);
+    EXPECT_TRUE(fs::is_symlink(File()));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/read_file.h"
+
 namespace platform {
 
 namespace {
@@ -20,39 +22,21 @@ namespace fs = std::filesystem;
 
 // ---- reading the raw file ----
 
-enum class ReadStatus { kOk, kMissing, kFailed };
+// A file saved by an editor that puts a UTF-8 byte-order mark first: the mark is not part
+// of the first line, or its section would not be found.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Reads a regular file of at most kMaxIniBytes. A FIFO or device is never waited on.
-ReadStatus ReadWholeFile(const std::string& path, std::string& out) {
-    out.clear();
-    if (path.empty()) return ReadStatus::kMissing;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? ReadStatus::kMissing : ReadStatus::kFailed;
-    struct stat st {};
-    ReadStatus status = ReadStatus::kOk;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<uint64_t>(st.st_size) > kMaxIniBytes) {
-        status = ReadStatus::kFailed;
-    } else {
-        char buffer[65536];
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n == 0) break;
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                status = ReadStatus::kFailed;
-                break;
-            }
-            out.append(buffer, static_cast<std::size_t>(n));
-            if (out.size() > kMaxIniBytes) {  // grew while we read it
-                status = ReadStatus::kFailed;
-                break;
-            }
-        }
+// The file's text without its byte-order mark; the mark comes back in `mark`.
+bool ReadIniFile(const std::string& path, std::string& content, std::string& mark,
+                 ReadStatus& status) {
+    mark.clear();
+    status = ReadRegularFile(path, kMaxIniBytes, content);
+    if (status != ReadStatus::kOk) return false;
+    if (std::string_view(content).substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        mark = kByteOrderMark;
+        content.erase(0, kByteOrderMark.size());
     }
-    ::close(fd);
-    if (status != ReadStatus::kOk) out.clear();
-    return status;
+    return true;
 }
 
 // ---- lines ----
@@ -225,14 +209,11 @@ bool ReplaceFile(const std::string& target, const std::string& data, mode_t mode
     return true;
 }
 
-// A symbolic link is followed so that the link itself survives the rewrite.
-std::string ResolveTarget(const std::string& path) {
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec) return resolved.string();
-    }
-    return path;
+// Only a regular file, or no file yet, is written: a symbolic link could point anywhere.
+bool WritableTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+    return S_ISREG(st.st_mode);
 }
 
 }  // namespace
@@ -248,8 +229,9 @@ std::string FullPathOf(const std::string& name) {
 int32_t GetPrivateProfileInt(const char* section, const char* key, int32_t def,
                              const std::string& path) {
     if (section == nullptr || key == nullptr) return def;
-    std::string content;
-    if (ReadWholeFile(path, content) != ReadStatus::kOk) return def;
+    std::string content, mark;
+    ReadStatus status = ReadStatus::kOk;
+    if (!ReadIniFile(path, content, mark, status)) return def;
     const std::vector<Line> lines = SplitLines(content);
     const Lookup found = Find(lines, Trim(section), Trim(key));
     if (found.entry < 0) return def;
@@ -268,10 +250,11 @@ bool WritePrivateProfileString(const char* section, const char* key, const char*
         k.front() == ';' || k.front() == '[')
         return false;
 
-    const std::string target = ResolveTarget(path);
-    std::string content;
-    const ReadStatus status = ReadWholeFile(target, content);
-    if (status == ReadStatus::kFailed) return false;
+    if (path.empty() || !WritableTarget(path)) return false;
+    const std::string& target = path;
+    std::string content, mark;
+    ReadStatus status = ReadStatus::kOk;
+    if (!ReadIniFile(target, content, mark, status) && status != ReadStatus::kMissing) return false;
 
     mode_t mode = 0644;
     struct stat st {};
@@ -307,7 +290,7 @@ bool WritePrivateProfileString(const char* section, const char* key, const char*
         insertAfter(lines.size() - 1, entry);
     }
 
-    std::string out;
+    std::string out = mark;
     out.reserve(content.size() + entry.size() + sec.size() + 8);
     for (const Line& line : lines)
         out += line.text + line.end;

@@ -14,6 +14,8 @@
 //   - a number beyond the int32 range is clamped to INT32_MIN / INT32_MAX.
 //   - CR LF and LF line ends are both understood; NUL bytes and other binary junk only
 //     make the lines that hold them useless. Files over kMaxIniBytes are not read.
+//   - a UTF-8 byte-order mark at the start is not part of the first line (it stays in
+//     the file when it is written).
 //
 // Writing rules (WritePrivateProfileString):
 //   - the existing key (the first match, as for reading) gets its new value in place: the
@@ -25,7 +27,8 @@
 //   - the new content goes to a temporary file beside the target, is flushed to disk and
 //     then renamed over the target, so the target is always either the old or the new file;
 //   - returns false and leaves the target alone when it cannot: unwritable folder, a
-//     directory in the target's place, a file too large to read, or names and values that
+//     directory, FIFO, device or symbolic link (dangling or not) in the target's place, a
+//     file too large to read, or names and values that
 //     would break the file's structure (line breaks anywhere, '=' in the key, ']' in the
 //     section, empty section or key names, null pointers).
 #pragma once

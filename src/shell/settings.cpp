@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/ini_file.h"
+#include "platform/read_file.h"
 #include "shell/launcher_events.h"
 #include "shell/launcher_texts.h"
 #include "shell/routines.h"
@@ -38,34 +39,35 @@ constexpr int32_t kKeyDefaults[2][7] = {{7, 29, 10, 25, 13, 14, 16}, {3, 4, 5, 6
 // and comment stays as it was), and the copy renamed over the old file at the end. A save
 // that fails half-way leaves the old file exactly as it was.
 
-bool ReadExisting(const std::string& path, std::string& content, mode_t& mode) {
-    content.clear();
+// What is in the settings file's place, and its rights: only a regular file (or nothing
+// yet) is ever written. A symbolic link, even a dangling one, is refused rather than
+// followed or replaced: it may point at any file of the player's, and replacing it would
+// silently undo a link the player made on purpose. False with the reason otherwise.
+bool CheckTarget(const std::string& path, mode_t& mode, bool& exists, std::string& why) {
     mode = 0644;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT;  // no file yet: start from nothing
+    exists = false;
     struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0;
-    if (ok && !S_ISREG(st.st_mode)) {
-        errno = EISDIR;  // a folder or a device where the file should be
-        ok = false;
-    } else if (ok && static_cast<uint64_t>(st.st_size) > platform::kMaxIniBytes) {
-        errno = EFBIG;
-        ok = false;
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return true;
+        why = std::strerror(errno);
+        return false;
     }
-    if (ok) mode = st.st_mode & 07777;
-    char buffer[65536];
-    while (ok) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-        } else {
-            content.append(buffer, static_cast<std::size_t>(n));
-        }
+    if (S_ISLNK(st.st_mode)) {
+        why = "it is a symbolic link (the game writes only a regular file of its own)";
+        return false;
     }
-    ::close(fd);
-    return ok;
+    if (!S_ISREG(st.st_mode)) {
+        why = "it is not a regular file";
+        return false;
+    }
+    exists = true;
+    mode = st.st_mode & 07777;
+    if ((mode & S_IWUSR) == 0) {
+        // Made read-only by its owner: the settings in it are meant to stay.
+        why = std::strerror(EACCES);
+        return false;
+    }
+    return true;
 }
 
 // A scratch file beside target holding content; its name comes back in scratch.
@@ -112,14 +114,6 @@ bool WriteAllValues(const LauncherControls& c, const std::string& path) {
     return ok;
 }
 
-// A symbolic link stays a link: the file it points to is the one replaced.
-std::string ResolveLink(const std::string& path) {
-    std::error_code ec;
-    if (!fs::is_symlink(path, ec)) return path;
-    const fs::path resolved = fs::weakly_canonical(path, ec);
-    return ec ? path : resolved.string();
-}
-
 void SyncFolderOf(const std::string& path) {
     const std::string folder = fs::path(path).parent_path().string();
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
@@ -128,10 +122,14 @@ void SyncFolderOf(const std::string& path) {
     ::close(fd);
 }
 
-// Says why the settings stay as they were, from errno; the game goes on.
-void ReportNotSaved(const std::string& path) {
+// Says why the settings stay as they were; the game goes on.
+void ReportNotSaved(const std::string& path, const std::string& why) {
     std::fprintf(stderr, "tovuka02: the settings were not saved in '%s': %s\n", path.c_str(),
-                 errno != 0 ? std::strerror(errno) : "the file could not be written");
+                 why.c_str());
+}
+
+std::string ErrnoText() {
+    return errno != 0 ? std::strerror(errno) : "the file could not be written";
 }
 
 }  // namespace
@@ -163,25 +161,30 @@ void LoadSettings(TForm1& form) {
 }
 
 void SaveSettings(const TForm1& form) {
-    const std::string full = platform::FullPathOf(kSettingsFile);
-    if (full.empty()) return;
-    const std::string target = ResolveLink(full);
+    const std::string target = platform::FullPathOf(kSettingsFile);
+    if (target.empty()) return;
 
     // Anything that goes wrong means the settings are not saved (and standard error says
     // why); the game starts all the same.
-    std::string content;
     mode_t mode = 0644;
+    bool exists = false;
+    std::string why;
+    if (!CheckTarget(target, mode, exists, why)) return ReportNotSaved(target, why);
+    std::string content;
     errno = 0;
-    if (!ReadExisting(target, content, mode)) return ReportNotSaved(target);
-    if ((mode & S_IWUSR) == 0) {
-        // Made read-only by its owner: the settings in it are meant to stay.
-        errno = EACCES;
-        return ReportNotSaved(target);
+    if (exists) {
+        const platform::ReadStatus status =
+            platform::ReadRegularFile(target, platform::kMaxIniBytes, content);
+        if (status != platform::ReadStatus::kOk)
+            return ReportNotSaved(target, platform::ReadStatusText(status, platform::kMaxIniBytes));
     }
     std::string scratch;
-    if (!MakeScratchCopy(target, content, mode, scratch)) return ReportNotSaved(target);
+    errno = 0;
+    if (!MakeScratchCopy(target, content, mode, scratch))
+        return ReportNotSaved(target, ErrnoText());
+    errno = 0;
     if (!WriteAllValues(form.controls, scratch) || ::rename(scratch.c_str(), target.c_str()) != 0) {
-        ReportNotSaved(target);
+        ReportNotSaved(target, ErrnoText());
         ::unlink(scratch.c_str());
         return;
     }

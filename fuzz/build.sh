@@ -10,7 +10,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$here")"
 out="${1:-$root/build-fuzz}"
 mkdir -p "$out" "$out/corpus-wave" "$out/corpus-midi" "$out/corpus-script" "$out/corpus-ini" \
-    "$out/corpus-bmp"
+    "$out/corpus-bmp" "$out/corpus-replay"
 
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -I "$root/src")
@@ -22,7 +22,10 @@ clang++ "${flags[@]}" "$here/midi_file_fuzz.cpp" "$root/src/audio/midi_file.cpp"
 clang++ "${flags[@]}" "$here/input_script_fuzz.cpp" "$root/src/app/input_script.cpp" \
     -o "$out/input_script_fuzz"
 clang++ "${flags[@]}" "$here/ini_file_fuzz.cpp" "$root/src/platform/ini_file.cpp" \
-    -o "$out/ini_file_fuzz"
+    "$root/src/platform/read_file.cpp" -o "$out/ini_file_fuzz"
+clang++ "${flags[@]}" $(pkg-config --cflags sdl2 SDL2_ttf) "$here/replay_file_fuzz.cpp" \
+    "$root/src/app/replay_file.cpp" "$root/src/app/input_script.cpp" \
+    "$root/src/platform/read_file.cpp" -o "$out/replay_file_fuzz"
 clang++ "${flags[@]}" $(pkg-config --cflags sdl2) "$here/sheet_loader_fuzz.cpp" \
     "$root/src/gfx/sheets.cpp" "$root/src/gfx/display.cpp" "$root/src/gfx/draw.cpp" \
     "$root/src/engine/fighter.cpp" \
@@ -36,10 +39,16 @@ printf 'MThd\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60MTrk\x00\x00\x00\x0c\x00\x90
 printf '# a script\n0 down A\n12 up A\n3 down ESC\n' > "$out/corpus-script/seed.txt"
 printf '[player1_ctrl_mode]\nkey_dis=1800\nctrl_mode = -1\n[display_mode]\r\ndisp_mode=5\r\n' \
     > "$out/corpus-ini/seed.ini"
+# A short recording: the header, a few events, a mark, the end.
+{ printf 'TOVUKA02 REPLAY\nversion 2\nseed 5\nmode 2\ndisplayMode 1\ndifficulty 2\nmusicMode 2\n'
+  printf 'controlMethod 1 0\npadButton 0 1 2 0 1 2\nkeyItem 7 29 10 25 13 14 16 3 4 5 6 2 0 1\n'
+  printf 'speed 0\npadBoxEnabled 0 1\nspeedCaption x=0\ndeadZone 1800\nevents\n'
+  printf -- '-1 caps 1 0 65535\n-1 pad 1 32767 32767 0 0\n3 down A\n5 press ESC\n7 up A\n'
+  printf '9 nopad 1\n17 mark\nend 20\n'; } > "$out/corpus-replay/seed.replay"
 # A 2 x 2 8-bit bitmap with a 256-entry colour table.
 { printf 'BM\x46\x04\x00\x00\x00\x00\x00\x00\x36\x04\x00\x00\x28\x00\x00\x00\x02\x00\x00\x00'
   printf '\x02\x00\x00\x00\x01\x00\x08\x00\x00\x00\x00\x00\x10\x00\x00\x00'
   printf '\x00\x00\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00'
   head -c 1024 /dev/zero | tr '\0' '\100'
   printf '\x00\x01\x00\x00\x01\x00\x00\x00'; } > "$out/corpus-bmp/seed.bmp"
-echo "built: $out/{wave_parser,midi_file,input_script,ini_file,sheet_loader}_fuzz"
+echo "built: $out/{wave_parser,midi_file,input_script,ini_file,sheet_loader,replay_file}_fuzz"

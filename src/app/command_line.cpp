@@ -4,6 +4,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+
+#include "app/excerpt.h"
 
 namespace app {
 
@@ -55,17 +58,63 @@ class Parser {
         for (i_ = 1; i_ < argc_; ++i_)
             if (!Option(argv_[i_])) return false;
         // Every option must go with the kind of run that was chosen.
-        for (int k = 0; k < usedCount_; ++k) {
-            const Used& u = used_[k];
+        for (const Used& u : used_) {
             if ((u.kinds & Bit(o_.kind)) == 0) {
                 error_ = std::string(u.name) + " does not go with " + KindName();
                 return false;
             }
         }
-        return ReplayFits();
+        return ReplayFits() && SeparateFiles();
     }
 
   private:
+    struct NamedFile {
+        const char* option;
+        std::string path;
+    };
+
+    // The same file under two names: the same path, or one file reached two ways (a link).
+    static bool SameFile(const std::string& a, const std::string& b) {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        if (fs::absolute(a, ec).lexically_normal() == fs::absolute(b, ec).lexically_normal())
+            return true;
+        return fs::equivalent(a, b, ec);
+    }
+
+    // What the run writes must not be what it reads (a trace written over the replay it
+    // plays would destroy the recording), nor two of its outputs one file. Pictures of
+    // several frames may go to one name: the last one stays.
+    bool SeparateFiles() {
+        std::vector<NamedFile> inputs, outputs;
+        if (!o_.replayPath.empty()) inputs.push_back({"--replay", o_.replayPath});
+        if (!o_.inputPath.empty() && o_.inputPath != "-")
+            inputs.push_back({"--input", o_.inputPath});
+        if (!o_.tracePath.empty() && o_.tracePath != "-")
+            outputs.push_back({"--trace", o_.tracePath});
+        if (!o_.recordPath.empty()) outputs.push_back({"--record", o_.recordPath});
+        if (!o_.csvPath.empty()) outputs.push_back({"--csv", o_.csvPath});
+        for (const Shot& shot : o_.shots)
+            outputs.push_back({"--shot", shot.path});
+        for (size_t i = 0; i < outputs.size(); ++i) {
+            const NamedFile& out = outputs[i];
+            for (const NamedFile& in : inputs)
+                if (SameFile(out.path, in.path)) return Clash(out, in);
+            for (size_t j = 0; j < i; ++j) {
+                const bool bothShots = std::strcmp(out.option, "--shot") == 0 &&
+                                       std::strcmp(outputs[j].option, "--shot") == 0;
+                if (!bothShots && SameFile(out.path, outputs[j].path))
+                    return Clash(out, outputs[j]);
+            }
+        }
+        return true;
+    }
+
+    bool Clash(const NamedFile& a, const NamedFile& b) {
+        error_ = std::string(a.option) + " " + Quoted(a.path) + " is the file of " + b.option;
+        return false;
+    }
+
     // A replay brings its own seed, settings, mode and keys; a recording needs a game.
     bool ReplayFits() {
         if (!o_.recordPath.empty() && o_.mode == 0) {
@@ -99,9 +148,7 @@ class Parser {
         }
     }
 
-    void Use(unsigned kinds) {
-        if (usedCount_ < kMaxOptions) used_[usedCount_++] = {argv_[i_], kinds};
-    }
+    void Use(unsigned kinds) { used_.push_back({argv_[i_], kinds}); }
 
     bool Kind(RunKind kind) {
         if (kindSet_) {
@@ -126,7 +173,7 @@ class Parser {
         const char* value = nullptr;
         if (!Value(value)) return false;
         if (!ParseInt(value, low, high, out)) {
-            error_ = std::string(argv_[i_ - 1]) + ": '" + value + "' is not a number in " +
+            error_ = std::string(argv_[i_ - 1]) + ": " + Quoted(value) + " is not a number in " +
                      std::to_string(low) + ".." + std::to_string(high);
             return false;
         }
@@ -137,15 +184,13 @@ class Parser {
     bool RunOption(const char* a, bool& known);
     bool GameOption(const char* a, bool& known);
 
-    static constexpr int kMaxOptions = 64;
     int argc_;
     const char* const* argv_;
     Options& o_;
     std::string& error_;
     int i_ = 1;
     bool kindSet_ = false;
-    Used used_[kMaxOptions] = {};
-    int usedCount_ = 0;
+    std::vector<Used> used_;
 };
 
 // The options that choose the kind of run, and those of the dump and the simulator.
@@ -200,7 +245,7 @@ bool Parser::GameOption(const char* a, bool& known) {
         if (!Value(value)) return false;
         o_.mode = ModeByName(value);
         if (o_.mode == 0) {
-            error_ = std::string("--mode: '") + value + "' is not free, vs, tournament or view";
+            error_ = "--mode: " + Quoted(value) + " is not free, vs, tournament or view";
             return false;
         }
     } else if (std::strcmp(a, "--difficulty") == 0) {
@@ -222,7 +267,7 @@ bool Parser::GameOption(const char* a, bool& known) {
         if (!Value(value)) return false;
         Shot shot;
         if (!ParseShot(value, shot)) {
-            error_ = std::string("--shot: '") + value + "' is not FRAME:FILE";
+            error_ = "--shot: " + Quoted(value) + " is not FRAME:FILE";
             return false;
         }
         o_.shots.push_back(shot);
@@ -251,7 +296,7 @@ bool Parser::Option(const char* a) {
     if (!RunOption(a, known)) return false;
     if (!known && !GameOption(a, known)) return false;
     if (!known) {
-        error_ = std::string("unknown argument '") + a + "'";
+        error_ = "unknown argument " + Quoted(a);
         return false;
     }
     return true;

@@ -1,12 +1,13 @@
 // The headless runner.
 #include "app/headless.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iostream>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 #include "app/input_script.h"
@@ -19,6 +20,7 @@
 #include "platform/devices.h"
 #include "platform/ini_file.h"
 #include "platform/presenter.h"
+#include "platform/read_file.h"
 #include "shell/form.h"
 #include "shell/overlay.h"
 
@@ -26,34 +28,48 @@ namespace app {
 
 namespace {
 
+// Input scripts and replays are read whole, from a regular file (or standard input for a
+// script) of at most this size.
+constexpr size_t kMaxScriptBytes = size_t{64} << 20;
+
 bool LoadScript(const std::string& path, std::vector<KeyEvent>& events) {
-    std::string error;
-    bool ok = false;
-    if (path == "-") {
-        ok = ParseInputScript(std::cin, events, error);
-    } else {
-        std::ifstream file(path);
-        if (!file) {
-            std::fprintf(stderr, "tovuka02: cannot read input script '%s'\n", path.c_str());
-            return false;
-        }
-        ok = ParseInputScript(file, events, error);
+    std::string text;
+    const platform::ReadStatus status =
+        path == "-" ? platform::ReadDescriptor(0, kMaxScriptBytes, text)
+                    : platform::ReadRegularFile(path, kMaxScriptBytes, text);
+    if (status != platform::ReadStatus::kOk) {
+        std::fprintf(stderr, "tovuka02: input script '%s' %s\n", path.c_str(),
+                     platform::ReadStatusText(status, kMaxScriptBytes).c_str());
+        return false;
     }
+    std::istringstream in(text);
+    std::string error;
+    const bool ok = ParseInputScript(in, events, error);
     if (!ok) std::fprintf(stderr, "tovuka02: %s: %s\n", path.c_str(), error.c_str());
     return ok;
 }
 
-// Closes the trace file at the end of the run unless it is standard output.
+// The trace's file (or standard output), closed at the end of the run. A write that fails
+// ends the run: the trace is what the run is for.
 struct TraceFile {
     std::FILE* file = nullptr;
     bool owned = false;
-    ~TraceFile() {
-        if (file == nullptr) return;
-        if (owned)
-            std::fclose(file);
-        else
-            std::fflush(file);
+    std::string path;
+    int failure = 0;  // errno of the first write that failed
+
+    // Flushes and closes; false, after saying why, when the trace did not reach its file.
+    bool Close() {
+        if (file == nullptr) return failure == 0;
+        const bool flushed = std::fflush(file) == 0 && std::ferror(file) == 0;
+        if (!flushed && failure == 0) failure = errno;
+        if (owned && std::fclose(file) != 0 && failure == 0) failure = errno;
+        file = nullptr;
+        if (failure == 0) return true;
+        std::fprintf(stderr, "tovuka02: cannot write trace '%s': %s\n", path.c_str(),
+                     std::strerror(failure));
+        return false;
     }
+    ~TraceFile() { Close(); }
 };
 
 // Takes the pictures the command line asks for: the frame presented at frame N, exactly as
@@ -69,8 +85,9 @@ class ShotPresenter final : public platform::Presenter {
             if (shots_[i].frame != frame_) continue;
             taken_[i] = true;
             if (!gfx::WriteFramePng(pixels, shots_[i].path.c_str())) {
-                std::fprintf(stderr, "tovuka02: cannot write picture '%s'\n",
-                             shots_[i].path.c_str());
+                std::fprintf(stderr, "tovuka02: cannot write picture '%s': %s\n",
+                             shots_[i].path.c_str(),
+                             errno != 0 ? std::strerror(errno) : "write failed");
                 failed_ = true;
             }
         }
@@ -123,6 +140,7 @@ int RunHeadless(const Options& options) {
     }
 
     TraceFile trace;
+    trace.path = options.tracePath;
     if (!options.tracePath.empty()) {
         if (options.tracePath == "-") {
             trace.file = stdout;
@@ -206,12 +224,17 @@ int RunHeadless(const Options& options) {
         shots.SetFrame(frame);
         shell::AppIdle(*form);
         recorder.EndFrame();
-        if (writer) writer->Write(*form, frame, sounds);
+        if (writer && !writer->Write(*form, frame, sounds)) {
+            trace.failure = errno != 0 ? errno : EIO;
+            ++frame;
+            break;
+        }
         sounds.Clear();
     }
     shell::FormClose(*form);
     recorder.Finish();
     const bool shotsTaken = shots.AllTaken();
+    const bool traceWritten = trace.Close();
 
     if (options.bench) {
         const double seconds =
@@ -220,7 +243,7 @@ int RunHeadless(const Options& options) {
         std::printf("bench: %lld frames in %.3f s, %.0f frames/s\n", static_cast<long long>(frame),
                     seconds, rate);
     }
-    return shotsTaken ? 0 : 1;
+    return shotsTaken && traceWritten ? 0 : 1;
 }
 
 }  // namespace app

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "app/excerpt.h"
 #include "platform/devices.h"
 
 namespace app {
@@ -72,12 +73,13 @@ bool ParseInputScript(std::istream& in, std::vector<KeyEvent>& events, std::stri
         if (key.empty() || (fields >> extra))
             return LineError(error, lineNumber, {"expected FRAME down|up KEY"});
         if (!ParseFrame(frameText, e.frame))
-            return LineError(error, lineNumber, {"'", frameText, "' is not a frame number"});
+            return LineError(error, lineNumber,
+                             {"'", Excerpt(frameText), "' is not a frame number"});
         if (action != "down" && action != "up")
-            return LineError(error, lineNumber, {"'", action, "' is neither down nor up"});
+            return LineError(error, lineNumber, {"'", Excerpt(action), "' is neither down nor up"});
         e.down = action == "down";
         e.vk = KeyByName(key);
-        if (e.vk == 0) return LineError(error, lineNumber, {"unknown key '", key, "'"});
+        if (e.vk == 0) return LineError(error, lineNumber, {"unknown key '", Excerpt(key), "'"});
         parsed.push_back(e);
     }
     std::stable_sort(parsed.begin(), parsed.end(),

@@ -1,95 +1,21 @@
-// Replays: a game recorded at the input devices and played back frame for frame.
-//
-// A replay file is plain text. It opens with a header of one value per line:
-//
-//   TOVUKA02 REPLAY
-//   version 1
-//   seed 1733621733
-//   mode 4
-//   displayMode 1
-//   difficulty 2
-//   musicMode 2
-//   controlMethod 1 1
-//   padButton 0 1 2 0 1 2
-//   keyItem 7 29 10 25 13 14 16 3 4 5 6 2 0 1
-//   speed 0
-//   padBoxEnabled 0 0
-//   speedCaption <the rest of the line>
-//   deadZone 1800
-//   events
-//
-// then one event per line, in frame order, each taking effect before the routine of frame
-// FRAME (the first frame after the mode button is frame 0; frame -1 is the mode button's
-// own start sequence, which opens the pads):
-//
-//   FRAME down|up KEY                   the key as the game's keyboard read saw it change
-//   FRAME press KEY                     a key-down handed to the form's key handler
-//   FRAME pad J X Y Z BUTTONS           joystick J answered with this position
-//   FRAME nopad J                       joystick J did not answer
-//   FRAME caps J XMIN XMAX              joystick J's capabilities
-//   FRAME nocaps J                      joystick J gave no capabilities
-//   end N                               the game ran N frames (missing after a crash)
-//
-// KEY is a name of the input scripts (A..Z, LEFT, ..., ESC, SPACE) or, for any other key, its
-// virtual-key number. Only changes are written. Unlike an input script, a `down` of ESC or
-// SPACE here only changes what the keyboard read shows; what reached the key handler is in
-// the `press` lines.
+// Replays: recording a game at its input devices and playing it back frame for frame
+// (the file format is in app/replay_file.h).
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
-#include <istream>
 #include <string>
 #include <vector>
 
+#include "app/replay_file.h"
 #include "platform/devices.h"
 #include "shell/form.h"
 
 namespace app {
 
-constexpr const char* kReplayMagic = "TOVUKA02 REPLAY";
-constexpr int kReplayVersion = 1;
-constexpr int kReplayJoysticks = 4;  // joysticks 0..3 are recorded; others never answer
-
-struct ReplayHeader {
-    uint32_t seed = 0;
-    int32_t mode = 0;  // the mode button: 1 free, 2 vs, 3 tournament, 4 view
-    shell::LauncherControls controls;
-    int32_t deadZone = 0;  // the pads' neutral band when the game started
-};
-
-enum class ReplayEventKind { kKey, kPress, kPad, kNoPad, kCaps, kNoCaps };
-
-struct ReplayEvent {
-    int64_t frame = 0;
-    ReplayEventKind kind = ReplayEventKind::kKey;
-    bool down = false;      // kKey
-    int vk = 0;             // kKey, kPress
-    uint32_t joystick = 0;  // pads and caps
-    platform::JoyInfo pad{};
-    platform::JoyCaps caps{};
-};
-
-struct Replay {
-    ReplayHeader header;
-    std::vector<ReplayEvent> events;
-    bool finished = false;  // the end line was there
-    int64_t frames = 0;     // frames to play: the end line's count, else up to the last event
-};
-
 // The press of mode button 1..4 on the launcher.
 void PressModeButton(shell::TForm1& form, int mode);
-
-// The name a replay or input script uses for a virtual key: the script's key name, else the
-// number. Writes into out (at least 8 characters).
-void KeyNameOf(int vk, char* out, int size);
-
-// Reads a replay. A file that is no replay, of another format version, or malformed gives
-// false and a one-line reason in error. A file cut short inside its events (a crash) reads
-// as far as its last whole line.
-bool ReadReplay(std::istream& in, Replay& replay, std::string& error);
-bool LoadReplay(const std::string& path, Replay& replay, std::string& error);
 
 // Records what the game reads from the devices it wraps, and the key presses the host
 // hands to the form, into a replay file. Reads pass through unchanged. Lines gather in a
@@ -133,6 +59,7 @@ class ReplayRecorder final : public platform::InputDevices {
     platform::InputDevices& inner_;
     std::FILE* file_ = nullptr;
     int64_t frame_ = -1;
+    int64_t lastLineFrame_ = -1;  // the frame of the last line written (the header: -1)
     uint8_t keys_[256] = {};
     Known pads_[kReplayJoysticks];
     Known caps_[kReplayJoysticks];
@@ -166,8 +93,8 @@ class ReplayPlayer {
     int64_t Frames() const { return replay_.frames; }
 
     // After FormShow with the recorded seed: the recorded settings go into the launcher's
-    // controls and the recorded mode button is pressed. The settings file keeps what it
-    // held before: watching a replay does not change the player's own settings.
+    // controls and the recorded mode button is pressed. The settings file is not written:
+    // watching a replay does not change the player's own settings.
     void Start(shell::TForm1& form);
 
     // The events that take effect before frame `frame`; a key press that ends the program

@@ -48,6 +48,7 @@ void ConstructForm(TForm1& form) {
     form.idleInstalled = false;
     form.closeRequested = false;
     form.closed = false;
+    form.watchingReplay = false;
     form.frameCommands[0] = form.frameCommands[1] = 0;
     form.frameHits[0] = form.frameHits[1] = 0;
 }

@@ -95,10 +95,12 @@ struct TForm1 {
     Services services;
 
     // Host flags: the frame loop is installed by a mode start; a close request ends the
-    // program after FormClose has run.
+    // program after FormClose has run. While a replay is watched the mode button leaves
+    // the settings file alone: the recorded settings are not the player's own.
     bool idleInstalled;
     bool closeRequested;
     bool closed;
+    bool watchingReplay;
 
     // What the last frame handed over, for the trace.
     int32_t frameCommands[2];

@@ -69,7 +69,7 @@ static void OpenPads(TForm1& form) {
 void StartGame(TForm1& form) {
     StoreBindings(form);
     form.speedCorrection = form.controls.speed;
-    SaveSettings(form);
+    if (!form.watchingReplay) SaveSettings(form);
     form.display.windowed = form.controls.displayMode != 0 ? 1 : 0;
     OpenPads(form);
     if (!gfx::CreateDisplay(form.display)) {

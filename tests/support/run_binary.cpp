@@ -71,6 +71,11 @@ RunResult RunGame(const std::vector<std::string>& args, const std::string& stdin
     return Run("", args, stdinText, workDir);
 }
 
+RunResult RunGameWith(const std::string& shellPrefix, const std::vector<std::string>& args,
+                      const std::string& stdinText, const std::string& workDir) {
+    return Run(shellPrefix, args, stdinText, workDir);
+}
+
 RunResult RunGameWithoutRights(const std::vector<std::string>& args, const std::string& stdinText,
                                const std::string& workDir) {
     const char* drop = "setpriv --reuid=65534 --regid=65534 --clear-groups ";

@@ -17,6 +17,10 @@ struct RunResult {
 RunResult RunGame(const std::vector<std::string>& args, const std::string& stdinText = "",
                   const std::string& workDir = "");
 
+// The same with a shell prefix before the binary, such as "ulimit -f 2 && " or "timeout 20 ".
+RunResult RunGameWith(const std::string& shellPrefix, const std::vector<std::string>& args,
+                      const std::string& stdinText = "", const std::string& workDir = "");
+
 // The same, but as a user who owns nothing there: when the tests run as root (for whom
 // folder permissions do not hold) the game runs as the unprivileged user "nobody".
 RunResult RunGameWithoutRights(const std::vector<std::string>& args, const std::string& stdinText,

@@ -66,10 +66,11 @@ int FormatTraceLine(const shell::TForm1& form, int64_t frame, const audio::Sound
     return line.Length();
 }
 
-void TraceWriter::Write(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds) {
+bool TraceWriter::Write(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds) {
     const int n = FormatTraceLine(form, frame, sounds, line_, sizeof line_);
     line_[n] = '\n';
-    std::fwrite(line_, 1, static_cast<size_t>(n) + 1, file_);
+    const size_t length = static_cast<size_t>(n) + 1;
+    return std::fwrite(line_, 1, length, file_) == length;
 }
 
 }  // namespace app

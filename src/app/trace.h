@@ -17,7 +17,8 @@ int FormatTraceLine(const shell::TForm1& form, int64_t frame, const audio::Sound
 class TraceWriter {
   public:
     explicit TraceWriter(std::FILE* file) : file_(file) {}
-    void Write(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds);
+    // False once a line could not be written (errno says why).
+    bool Write(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds);
 
   private:
     std::FILE* file_;

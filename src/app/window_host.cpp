@@ -9,6 +9,8 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <exception>
 #include <memory>
@@ -22,6 +24,7 @@
 #include "platform/message_box.h"
 #include "platform/milestones.h"
 #include "platform/sdl_devices.h"
+#include "platform/signals.h"
 #include "platform/window_presenter.h"
 #include "shell/form.h"
 #include "shell/launcher_view.h"
@@ -166,6 +169,10 @@ struct EndOfFrame {
 
 // One turn of the loop: the events, then a launcher frame or a game frame.
 void Turn(Window& w, shell::TForm1& form, Session& s) {
+    if (platform::HangupReceived()) {
+        form.closeRequested = true;
+        return;
+    }
     audio::PumpMusicNotifications();  // a music file that ended starts the next, between frames
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -209,12 +216,31 @@ void Turn(Window& w, shell::TForm1& form, Session& s) {
     }
 }
 
+// Without a display SDL falls back to a video driver that shows nothing: a game nobody
+// can see or end. Only a player who asks for such a driver (SDL_VIDEODRIVER) gets one.
+bool InvisibleWithoutBeingAsked() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) return true;
+    if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) return false;
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    return asked == nullptr || std::strstr(asked, driver) == nullptr;
+}
+
 // The window run, from the launcher or, given a replay, straight into its game.
 int RunInWindow(const Replay* replay) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER | SDL_INIT_JOYSTICK) != 0) {
         std::fprintf(stderr, "tovuka02: SDL could not start: %s\n", SDL_GetError());
         return 1;
     }
+    if (InvisibleWithoutBeingAsked()) {
+        std::fprintf(stderr,
+                     "tovuka02: no display to open the window on (DISPLAY and WAYLAND_DISPLAY "
+                     "are not set); start the game from a desktop, or run it without a window "
+                     "with --headless\n");
+        SDL_Quit();
+        return 1;
+    }
+    platform::CatchHangup();
     int status = 0;
     {
         Window w;

@@ -1,6 +1,7 @@
 // PNG output through stb_image_write, compiled into this file only.
 #include "gfx/screenshot.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "gfx/display.h"
@@ -25,7 +26,24 @@ bool WriteFramePng(const uint32_t* frame, const char* path) {
             rgb[3 * i + 2] = static_cast<uint8_t>(frame[i]);
         }
     }
-    return stbi_write_png(path, kScreenWidth, kScreenHeight, 3, rgb.data(), kScreenWidth * 3) != 0;
+    // Through our own file so that a write that fails (a full disk) is seen.
+    std::FILE* file = std::fopen(path, "wb");
+    if (file == nullptr) return false;
+    bool written = true;
+    struct Sink {
+        std::FILE* file;
+        bool* written;
+    } sink{file, &written};
+    auto put = [](void* context, void* data, int size) {
+        auto* to = static_cast<Sink*>(context);
+        if (std::fwrite(data, 1, static_cast<size_t>(size), to->file) != static_cast<size_t>(size))
+            *to->written = false;
+    };
+    const bool encoded = stbi_write_png_to_func(put, &sink, kScreenWidth, kScreenHeight, 3,
+                                                rgb.data(), kScreenWidth * 3) != 0;
+    written = std::fflush(file) == 0 && written;
+    written = std::fclose(file) == 0 && written;
+    return encoded && written;
 }
 
 }  // namespace gfx

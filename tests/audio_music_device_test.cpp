@@ -1,5 +1,6 @@
 // Both music paths with their real players (FFmpeg, FluidSynth) in the mixer, on SDL's
 // dummy driver (which plays at the pace of a real device, unheard) and on its disk driver.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -216,6 +217,67 @@ TEST(MediaMusicOnDummyDriver, AFileThatCannotBeOpenedIsReportedOnce) {
                             [&] { return rig.musicTrack; }, 2, 0.3);
     EXPECT_EQ(Values(seen), std::vector<int>{1});
     EXPECT_EQ(rig.messages.shown.size(), 1u);
+}
+
+// What the process writes on standard error while the object lives.
+class CapturedStandardError {
+  public:
+    CapturedStandardError() : path_(testing_support::MakeTempDir() + "/stderr.txt") {
+        std::fflush(stderr);
+        saved_ = dup(2);
+        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(fd, 2);
+        close(fd);
+    }
+    ~CapturedStandardError() { Restore(); }
+    std::string Text() {
+        Restore();
+        std::ifstream in(path_);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+  private:
+    void Restore() {
+        if (saved_ < 0) return;
+        std::fflush(stderr);
+        dup2(saved_, 2);
+        close(saved_);
+        saved_ = -1;
+    }
+    std::string path_;
+    int saved_ = -1;
+};
+
+// A file cut off in the middle (a broken download) plays as far as it goes, round and
+// round as the music does, and is reported once, not at every turn.
+TEST(MediaMusicOnDummyDriver, ACutOffFileIsReportedOnceAndPlaysAsFarAsItGoes) {
+    ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
+    GameFolder folder;
+    ASSERT_TRUE(WriteWma(audio::kMediaMusic1, 2.0, 440));
+    ASSERT_TRUE(WriteWma(audio::kMediaMusic2, 2.0, 660));
+    for (const char* name : {audio::kMediaMusic1, audio::kMediaMusic2}) {
+        struct stat st {};
+        ASSERT_EQ(stat(name, &st), 0);
+        ASSERT_EQ(truncate(name, st.st_size / 7), 0);  // about a quarter of a second left
+    }
+    CapturedStandardError err;
+    std::vector<int> tracks;
+    {
+        MusicRig rig;
+        rig.Start(audio::kMusicMedia);
+        tracks = Values(Watch([&] { audio::PumpMusicNotifications(rig.music); },
+                              [&] { return rig.musicTrack; }, 6, 4.0));
+    }
+    const std::vector<std::string> lines = testing_support::SplitLines(err.Text());
+    EXPECT_EQ(tracks, (std::vector<int>{1, 2, 1, 2, 1, 2})) << "the short pieces alternate";
+    int aboutFile[2] = {0, 0};
+    for (const std::string& line : lines) {
+        if (line.find(audio::kMediaMusic1) != std::string::npos) ++aboutFile[0];
+        if (line.find(audio::kMediaMusic2) != std::string::npos) ++aboutFile[1];
+    }
+    EXPECT_EQ(aboutFile[0], 1);
+    EXPECT_EQ(aboutFile[1], 1);
+    EXPECT_EQ(lines.size(), 2u) << "nothing but the two reports:\n" << err.Text();
 }
 
 TEST(MidiMusicOnDummyDriver, ThePiecesAdvanceOneTwoThreeOne) {

@@ -4,10 +4,14 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <mutex>
+#include <set>
+#include <string>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -24,6 +28,24 @@ namespace audio {
 
 // ---- A media file decoded to 44100 Hz 16-bit stereo.
 
+namespace {
+
+// FFmpeg's own lines (one per bad packet, each time a damaged piece comes round again)
+// are not for the player; the decoder says once what is wrong.
+void QuietLog(void*, int, const char*, va_list) {}
+
+// The files already reported as damaged in this process.
+void ReportDamagedOnce(const std::string& path) {
+    static std::mutex guard;
+    static std::set<std::string> reported;
+    const std::lock_guard<std::mutex> lock(guard);
+    if (!reported.insert(path).second) return;
+    std::fprintf(stderr, "tovuka02: %s is damaged; it plays as far as it can be decoded\n",
+                 path.c_str());
+}
+
+}  // namespace
+
 class MediaDecoder final : public MusicSource {
   public:
     ~MediaDecoder() override {
@@ -36,7 +58,8 @@ class MediaDecoder final : public MusicSource {
 
     // Opens the file and its first audio stream; on failure returns false with the reason.
     bool Open(const char* path, std::string& error) {
-        av_log_set_level(AV_LOG_ERROR);
+        av_log_set_callback(QuietLog);
+        path_ = path;
         int r = avformat_open_input(&format_, path, nullptr, nullptr);
         if (r < 0) return Fail(r, error);
         r = avformat_find_stream_info(format_, nullptr);
@@ -101,6 +124,12 @@ class MediaDecoder final : public MusicSource {
 
     size_t Pending() const { return pending_.size() / 2 - pendingFrom_; }
 
+    void Damaged() {
+        if (damaged_) return;
+        damaged_ = true;
+        ReportDamagedOnce(path_);
+    }
+
     // One step of the decoder: a decoded frame converted, a packet read, or the end.
     void DecodeSome() {
         const int r = avcodec_receive_frame(codec_, frame_);
@@ -109,15 +138,19 @@ class MediaDecoder final : public MusicSource {
             av_frame_unref(frame_);
             return;
         }
+        if (r != AVERROR(EAGAIN) && r != AVERROR_EOF) Damaged();
         if (r == AVERROR(EAGAIN) && !flushing_) {
-            if (av_read_frame(format_, packet_) < 0) {
+            const int read = av_read_frame(format_, packet_);
+            if (read < 0) {
                 // End of the file (or a read error, which ends it too): drain the decoder.
+                if (read != AVERROR_EOF) Damaged();
                 avcodec_send_packet(codec_, nullptr);
                 flushing_ = true;
                 return;
             }
             // A packet the decoder refuses is skipped.
-            if (packet_->stream_index == stream_) avcodec_send_packet(codec_, packet_);
+            if (packet_->stream_index == stream_ && avcodec_send_packet(codec_, packet_) < 0)
+                Damaged();
             av_packet_unref(packet_);
             return;
         }
@@ -144,6 +177,8 @@ class MediaDecoder final : public MusicSource {
     int stream_ = -1;
     bool flushing_ = false;
     bool drained_ = false;
+    bool damaged_ = false;
+    std::string path_;
     std::vector<int16_t> pending_;  // converted samples not yet rendered
     size_t pendingFrom_ = 0;        // frames of pending_ already rendered
 };

@@ -52,7 +52,7 @@ FightOutcome Fight(Arena& arena, int a, int b, uint32_t seed, int power) {
     fight::ResetCpu(form.fighter[0]);
     fight::ResetCpu(form.fighter[1]);
     form.gameState = shell::kStateFight;
-    form.phase = 0;
+    form.phase = shell::kPhaseReady;
     form.phaseFrames = 0;
     for (int frame = 1; frame <= kFrameLimit; ++frame) {
         shell::AppIdle(form);

@@ -28,7 +28,7 @@ void ComputerChooses(FightContext& ctx, int index) {
     const Fighter& other = ctx.fighter[1 - index];
     int32_t& command = ctx.input[index].command;
     command = CpuDecide(self, other.x, other.code, other.cpuAttackRange, *ctx.rng);
-    if (ctx.phase == 0 && ctx.rng->Next() % 100 < 20) {
+    if (ctx.phase == kPhaseReady && ctx.rng->Next() % 100 < 20) {
         self.cpuPlan = kPlanSwitch;
         self.cpuPlanActive = 1;
         self.cpuIdleTicks = 0;
@@ -61,7 +61,7 @@ void FightFrameSteps(FightContext& ctx) {
     if (ctx.gameMode == kModeVersus) ReadPlayer(ctx, 1);
 
     // 4. Regeneration and commands, except in the knock-out pause.
-    if (ctx.phase != 2) {
+    if (ctx.phase != kPhaseKnockOutPause) {
         engine::Regenerate(f[0]);
         engine::Regenerate(f[1]);
         if (ctx.gameMode == kModeView) ComputerChooses(ctx, 0);
@@ -81,7 +81,7 @@ void FightFrameSteps(FightContext& ctx) {
     if (ctx.gameMode == kModeVersus) audio::PlayRefusedSound(*ctx.sound, 2, f[1].staminaRefused);
 
     // 7. Movement and the frame timers.
-    if (ctx.phase != 2) {
+    if (ctx.phase != kPhaseKnockOutPause) {
         const bool move = MovementAllowed(ctx.phase, ctx.phaseFrames);
         engine::Advance(f[0], f[1].x, f[1].halfWidth[engine::StanceOf(f[1].code)], move, copy1.dx);
         engine::Advance(f[1], f[0].x, f[0].halfWidth[engine::StanceOf(f[0].code)], move, copy0.dx);
@@ -91,7 +91,7 @@ void FightFrameSteps(FightContext& ctx) {
     ResolveHits(f[0], f[1], copy0, copy1, *ctx.rng, ctx.hits);
 
     // 9. Hit and guard sounds; a weak hit that is not a counter sounds twice, loud.
-    if (ctx.phase != 2) {
+    if (ctx.phase != kPhaseKnockOutPause) {
         for (int i = 0; i < 2; ++i) {
             const int player = i + 1;
             audio::PlayHitSound(*ctx.sound, player, ctx.hits[i], f[i].counterHitFlag);

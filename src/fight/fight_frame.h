@@ -7,13 +7,11 @@
 #include "audio/sound_sink.h"
 #include "engine/fighter.h"
 #include "engine/random.h"
+#include "fight/game_enums.h"
 #include "fight/player_input.h"
 #include "platform/devices.h"
 
 namespace fight {
-
-// Who controls the fighters, by game mode.
-enum Mode : int32_t { kModeFree = 1, kModeVersus = 2, kModeTournament = 3, kModeView = 4 };
 
 constexpr int kReadyPhaseFrames = 120;
 constexpr int kMovementFromFrame = 108;  // the ready phase lets the fighters move from here
@@ -36,7 +34,7 @@ struct FightContext {
 
 // Whether the fighters' dx steps apply in this phase.
 constexpr bool MovementAllowed(int32_t phase, int32_t phaseFrames) {
-    return phase == 1 || (phase == 0 && phaseFrames >= kMovementFromFrame);
+    return phase == kPhaseFight || (phase == kPhaseReady && phaseFrames >= kMovementFromFrame);
 }
 
 // Steps 1 to 9 of a fight frame; the phase step that follows belongs to the game states.

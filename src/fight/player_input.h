@@ -3,28 +3,9 @@
 
 #include <cstdint>
 
-namespace fight {
+#include "fight/game_enums.h"
 
-// Commands, the one number per player and frame that devices and the computer write.
-enum Command : int32_t {
-    kCmdNone = 0,
-    kCmdForward = 1,
-    kCmdBack = 2,
-    kCmdUp = 3,
-    kCmdDown = 4,
-    kCmdDownGuard = 5,
-    kCmdGuard = 6,
-    kCmdLA = 7,
-    kCmdFwdLA = 8,
-    kCmdBackLA = 9,
-    kCmdRA = 10,
-    kCmdFwdRA = 11,
-    kCmdBackRA = 12,
-    kCmdLARA = 13,
-    kCmdFwdLARA = 14,
-    kCmdBackLARA = 15,
-    kCmdUpGuard = 16,
-};
+namespace fight {
 
 // Key order of keyCode.
 enum KeyIndex : int { kKeyLeft = 0, kKeyUp, kKeyRight, kKeyDown, kKeyG, kKeyLA, kKeyRA };

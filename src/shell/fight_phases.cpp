@@ -8,15 +8,6 @@ namespace shell {
 
 namespace {
 
-enum FightPhase : int32_t {
-    kPhaseReady = 0,
-    kPhaseFight = 1,
-    kPhaseKnockOutPause = 2,
-    kPhaseKnockOut = 3,
-    kPhaseResult = 4,
-    kPhaseContinue = 5,
-};
-
 constexpr int kKnockOutPauseFrames = 60;
 constexpr int kKnockOutFrames = 60;
 constexpr int kResultFrames = 100;
@@ -73,7 +64,7 @@ void ResultEnds(TForm1& form) {
         return;
     }
     form.gameState = kStateSelect;
-    form.phase = 0;
+    form.phase = kSelectOpening;
     form.phaseFrames = 0;
     form.selectDone[0] = form.selectDone[1] = 0;
     form.selectDelay[0] = form.selectDelay[1] = 0;

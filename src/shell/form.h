@@ -6,6 +6,7 @@
 #include "audio/sound_sink.h"
 #include "engine/fighter.h"
 #include "engine/random.h"
+#include "fight/game_enums.h"
 #include "fight/player_input.h"
 #include "gfx/display.h"
 #include "platform/clock.h"
@@ -14,29 +15,11 @@
 
 namespace shell {
 
-enum GameState : int32_t {
-    kStateLauncher = 0,
-    kStateSelect = 2,
-    kStateFight = 4,
-    kStateCleared = 6,
-};
-
-enum GameMode : int32_t {
-    kModeFree = 1,
-    kModeVersus = 2,
-    kModeTournament = 3,
-    kModeView = 4,
-};
-
 // Phase lengths in frames.
 constexpr int kSelectOpeningFrames = 20;
 constexpr int kSelectConfirmedFrames = 40;
 constexpr int kClearedFrames = 160;
 constexpr int kFramePeriodMs = 40;
-
-struct Rect {
-    int32_t left, top, right, bottom;
-};
 
 // The launcher's settings live in its controls; these are their values.
 struct LauncherControls {
@@ -86,7 +69,7 @@ struct TForm1 {
     int32_t tournamentOpponents[5][10];
     uint8_t paused;
     int32_t musicTrack;
-    Rect spriteCells[12];
+    gfx::Rect spriteCells[12];
 
     // The random generator, seeded once when the window is first shown.
     engine::Random15 rng;

@@ -8,7 +8,7 @@ namespace shell {
 namespace {
 
 bool InContinueWait(const TForm1& form) {
-    return form.gameState == kStateFight && form.phase == 5;
+    return form.gameState == kStateFight && form.phase == kPhaseContinue;
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ void FormKeyDown(TForm1& form, int key) {
             // Replay the lost match: same fighters, the win count stays.
             LoadFighters(form);
             form.gameState = kStateFight;
-            form.phase = 0;
+            form.phase = kPhaseReady;
             form.phaseFrames = 0;
         } else if (form.paused) {
             form.paused = 0;

@@ -85,7 +85,7 @@ void StartGame(TForm1& form) {
     }
 
     form.gameState = kStateSelect;
-    form.phase = 0;
+    form.phase = kSelectOpening;
     form.counterBannerFrames[0] = form.counterBannerFrames[1] = 0;
     form.tournamentWins = 0;
     form.tournamentSeries = form.rng.Next() % 5;

@@ -15,11 +15,6 @@ constexpr int kParts = 0;       // parts01: gauges, banners, names, messages
 constexpr int kBackground = 1;  // parts02
 constexpr int kMoreParts = 2;   // parts03
 
-constexpr int kPhaseReady = 0;
-constexpr int kPhaseKnockOutPause = 2;
-constexpr int kPhaseResult = 4;
-constexpr int kPhaseContinue = 5;
-
 constexpr int kHealthGauge = 300;
 constexpr int kStaminaGauge = 280;
 constexpr int kBannerFrames = 40;
@@ -180,13 +175,7 @@ void DrawStatePictures(TForm1& form) {
     if (form.gameState == kStateSelect) {
         DrawSelectScreen(form);
     } else if (form.gameState == kStateFight && form.phase != kPhaseKnockOutPause) {
-        static_assert(sizeof(gfx::Rect) == sizeof(Rect));
-        gfx::Rect cells[12];
-        for (int k = 0; k < 12; ++k) {
-            const Rect& c = form.spriteCells[k];
-            cells[k] = {c.left, c.top, c.right, c.bottom};
-        }
-        gfx::DrawFighters(form.display, form.fighter[0], form.fighter[1], cells);
+        gfx::DrawFighters(form.display, form.fighter[0], form.fighter[1], form.spriteCells);
         DrawFightOverlay(form);
     }
 }

@@ -59,7 +59,7 @@ void BeginFight(TForm1& form) {
     LoadFighters(form);
     form.phaseFrames = 0;
     form.gameState = kStateFight;
-    form.phase = 0;
+    form.phase = kPhaseReady;
     form.counterBannerFrames[0] = form.counterBannerFrames[1] = 0;
 }
 
@@ -69,22 +69,22 @@ void SelectFrame(TForm1& form) {
     fight::ClearCommand(form.input[0]);
     fight::ClearCommand(form.input[1]);
     switch (form.phase) {
-        case 0:
+        case kSelectOpening:
             if (++form.phaseFrames == kSelectOpeningFrames) {
-                form.phase = 1;
+                form.phase = kSelectChoosing;
                 form.phaseFrames = 0;
             }
             break;
-        case 1:
+        case kSelectChoosing:
             ReadPlayer(form, 0);
             ReadPlayer(form, 1);
             for (int32_t& d : form.selectDelay)
                 if (d > 0) --d;
             Choose(form, 0);
             Choose(form, 1);
-            if (form.selectDone[0] && form.selectDone[1]) form.phase = 2;
+            if (form.selectDone[0] && form.selectDone[1]) form.phase = kSelectConfirmed;
             break;
-        case 2:
+        case kSelectConfirmed:
             if (++form.phaseFrames == kSelectConfirmedFrames) BeginFight(form);
             break;
         default: break;

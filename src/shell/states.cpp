@@ -8,7 +8,7 @@ namespace shell {
 
 void ReturnToSelectAfterTournament(TForm1& form) {
     form.gameState = kStateSelect;
-    form.phase = 0;
+    form.phase = kSelectOpening;
     form.phaseFrames = 0;
     form.selectDone[0] = 0;
     form.selectDone[1] = 1;

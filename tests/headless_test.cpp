@@ -127,8 +127,11 @@ TEST(Headless, TraceHasOneLinePerFrameWithEveryField) {
         ASSERT_EQ(l.back(), '}');
         EXPECT_EQ(Field(l, "frame"), std::to_string(i));
         for (const char* key : {"state", "phase", "phaseFrames", "paused", "mode", "wins", "chosen",
-                                "selectDone", "commands", "hits", "fighters", "sounds"})
+                                "selectDone", "commands", "hits", "fighters", "checksum", "sounds"})
             EXPECT_NE(Field(l, key), "<missing>") << key;
+        const std::string checksum = Field(l, "checksum");
+        EXPECT_EQ(checksum.size(), 18u) << checksum;  // 16 hex digits in quotes
+        EXPECT_EQ(checksum.find_first_not_of("\"0123456789abcdef"), std::string::npos) << checksum;
         EXPECT_EQ(Field(l, "state"), "2");
         EXPECT_EQ(Field(l, "mode"), "2");
         EXPECT_EQ(Field(l, "paused"), "false");

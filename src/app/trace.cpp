@@ -56,7 +56,8 @@ int FormatTraceLine(const shell::TForm1& form, int64_t frame, const audio::Sound
     AddFighter(line, form.fighter[0]);
     line.Add(",");
     AddFighter(line, form.fighter[1]);
-    line.Add("],\"sounds\":[");
+    line.Add("],\"checksum\":\"%016llx\",\"sounds\":[",
+             static_cast<unsigned long long>(shell::StateChecksum(form)));
     char entry[128];
     for (int i = 0; i < sounds.Count(); ++i) {
         audio::SoundLog::Format(sounds.At(i), entry, sizeof entry);

@@ -44,6 +44,7 @@ struct Fighter {
     int32_t cpuPlanTicks;
     int32_t cpuDistance;
     uint8_t cpuPlanActive;
+    uint8_t spare[3];  // always zero: no padding in the record
     int32_t cpuPlan;
     int32_t cpuReaction;
     int32_t cpuStatus;

@@ -66,9 +66,12 @@ constexpr bool IsValidCode(MotionCode code) {
 }
 
 // One command transition: where the command leads and whether this frame answers it.
+// The spare bytes are spelt out (and always zero) so that the record has no padding: a
+// game state's checksum is taken over its bytes.
 struct Transition {
     int32_t target;
     uint8_t enabled;
+    uint8_t spare[3] = {};
 };
 
 // Transition slots, one per command group.

@@ -26,10 +26,12 @@ struct PlayerInput {
     int32_t padLaPressed;
     int32_t padRaPressed;
     uint8_t padPresent;
+    uint8_t spare[3];  // always zero: no padding in the record
     uint32_t padMaskG;
     uint32_t padMaskLA;
     uint32_t padMaskRA;
     uint8_t keyCode[7];
+    uint8_t spare2;
     int32_t command;
 };
 

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/devices.h"
 #include "platform/presenter.h"
+#include "shell/game_state.h"
 
 namespace shell {
 
@@ -48,31 +49,14 @@ struct Services {
     class FrameOverlay* overlay = nullptr;
 };
 
-struct TForm1 {
-    // Game state, in this order.
-    fight::PlayerInput input[2];
-    engine::Fighter fighter[2];
+// The form: the game state (game_state.h) and what lives beside it for the life of the
+// process.
+struct TForm1 : GameState {
     uint32_t frameStartMs;
     uint32_t frameStartUs;  // the same moment in microseconds, for a precise wait
-    int32_t speedCorrection;
-    int32_t chosenKind[2];
-    uint8_t selectDone[2];
-    int32_t selectDelay[2];
-    int32_t gameMode;
-    int32_t gameState;
-    int32_t phase;
-    int32_t phaseFrames;
-    int32_t counterBannerFrames[2];
-    int32_t weakBannerFrames[2];
-    int32_t tournamentWins;
-    int32_t tournamentSeries;
-    int32_t tournamentOpponents[5][10];
-    uint8_t paused;
     int32_t musicTrack;
     gfx::Rect spriteCells[12];
 
-    // The random generator, seeded once when the window is first shown.
-    engine::Random15 rng;
     gfx::Display display;
     LauncherControls controls;
     Services services;
@@ -84,10 +68,6 @@ struct TForm1 {
     bool closeRequested;
     bool closed;
     bool watchingReplay;
-
-    // What the last frame handed over, for the trace.
-    int32_t frameCommands[2];
-    int32_t frameHits[2];
 };
 
 // Sets the values the form has when it is constructed.

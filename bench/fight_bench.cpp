@@ -41,8 +41,11 @@ void BM_FightFrame(benchmark::State& state) {
     Arena arena;
     uint32_t seed = 1;
     arena.NewFight(seed, 2, 11);
+    const fight::FrameInput input{};  // nobody presses anything; the computers play
+    shell::FrameEvents events{};
     for (auto _ : state) {
-        shell::FightFrame(*arena.form);
+        events.Clear();
+        shell::FightFrame(*arena.form, input, events);
         if (arena.form->phase >= 3 || arena.form->gameState != shell::kStateFight) {
             state.PauseTiming();
             ++seed;

@@ -172,8 +172,10 @@ TEST(SoundRequests, MotionSoundTable) {
     };
     for (const auto& [n, name] : table) {
         for (int player = 1; player <= 2; ++player) {
+            audio::SoundRequests requests{};
+            audio::PlayMotionSound(requests, player, n);
             audio::SoundLog log;
-            audio::PlayMotionSound(log, player, n);
+            audio::PlaySoundRequests(log, requests);
             if (name == nullptr) {
                 EXPECT_EQ(log.Count(), 0) << n;
             } else {
@@ -186,18 +188,27 @@ TEST(SoundRequests, MotionSoundTable) {
 }
 
 TEST(SoundRequests, HitGuardRefusedAndSelect) {
-    audio::SoundLog log;
+    audio::SoundRequests requests{};
     for (int r = 0; r <= 6; ++r)
-        audio::PlayHitSound(log, 1, r, 0);
-    audio::PlayHitSound(log, 2, 3, 1);
-    audio::PlayHitSound(log, 2, 5, 1);
-    audio::PlayRefusedSound(log, 1, 0);
-    audio::PlayRefusedSound(log, 2, 1);
-    audio::PlaySelectSound(log);
+        audio::PlayHitSound(requests, 1, r, 0);
+    audio::PlayHitSound(requests, 2, 3, 1);
+    audio::PlayHitSound(requests, 2, 5, 1);
+    audio::PlayRefusedSound(requests, 1, 0);
+    audio::PlayRefusedSound(requests, 2, 1);
+    audio::PlaySelectSound(requests);
+    audio::SoundLog log;
+    audio::PlaySoundRequests(log, requests);
     const std::vector<std::string> expected = {
         "SND_HIT_DOSH/1@-500", "SND_HIT_DOSH/1@-500", "SND_HIT_DOSH/1@-500",
         "SND_HIT_DOSH/1@-500", "SND_GUARD/1@-333",    "SND_HIT_DOSH/2@0",
         "SND_GUARD/2@-400",    "SND_AT_NG/2",         "SND_SELECT/0",
     };
     EXPECT_EQ(Requests(log), expected);
+
+    // A frame's list is fixed: what does not fit is counted, never written past its end.
+    audio::SoundRequests full{};
+    for (int i = 0; i < audio::SoundRequests::kCapacity + 3; ++i)
+        audio::PlaySelectSound(full);
+    EXPECT_EQ(full.count, audio::SoundRequests::kCapacity);
+    EXPECT_EQ(full.dropped, 3);
 }

@@ -135,7 +135,8 @@ TEST(FightPhases, SeventhOpponentIsTheHiddenFighterOneTimeInFour) {
         KnockOut(g.F(), 1, 99);
         engine::Random15 draw = g.F().rng;
         const bool expectHidden = draw.Next() % 4 == 0;
-        shell::FightPhaseStep(g.F());
+        shell::FrameEvents events{};
+        shell::FightPhaseStep(g.F(), events);
         ASSERT_EQ(g.F().tournamentWins, 6);
         EXPECT_EQ(g.F().chosenKind[1], expectHidden ? 15 : 10);
         hidden += g.F().chosenKind[1] == 15;

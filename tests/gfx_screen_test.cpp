@@ -7,6 +7,7 @@
 
 #include "gfx/draw.h"
 #include "gfx_test_sheets.h"
+#include "shell/game_step.h"
 #include "shell/routines.h"
 #include "shell/screen.h"
 #include "support/game.h"
@@ -64,6 +65,12 @@ class Screen : public ::testing::Test {
     Origin O(int x, int y) { return OriginOf(At(x, y)); }
     bool IsBackground(int x, int y) { return O(x, y) == (Origin{kBackground, x, y}); }
     void Scene() { shell::DrawScene(F()); }
+    // The banners' count of a frame, then its picture.
+    void BannerFrame() {
+        F().frameEvents.Clear();
+        shell::CountBanners(F(), F().frameEvents);
+        Scene();
+    }
 
     // Puts a fighter's current picture (sheet 1, cell 0) with its point at (x, y).
     void PlaceFighter(int p, int x, int y) {
@@ -157,7 +164,7 @@ TEST_F(Screen, BannersSlideInStandAndClearTheirFlag) {
     F().fighter[0].counterHitFlag = 1;
     F().fighter[1].weakHitFlag = 1;
     for (int n = 1; n <= 40; ++n) {
-        Scene();
+        BannerFrame();
         const int x1 = n < 15 ? 60 - 4 * n : 0;
         const int x2 = n < 15 ? 560 + 4 * n : 620;
         EXPECT_EQ(O(x1, 170), (Origin{kParts1, 360, 0})) << n;
@@ -171,7 +178,7 @@ TEST_F(Screen, BannersSlideInStandAndClearTheirFlag) {
     }
     EXPECT_EQ(F().fighter[0].counterHitFlag, 0);
     EXPECT_EQ(F().fighter[1].weakHitFlag, 0);
-    Scene();
+    BannerFrame();
     EXPECT_TRUE(IsBackground(0, 170));
     EXPECT_TRUE(IsBackground(620, 230));
     EXPECT_EQ(F().counterBannerFrames[0], 0);
@@ -181,7 +188,7 @@ TEST_F(Screen, NoBannersDuringTheKnockOutPause) {
     F().phase = 2;
     F().fighter[1].counterHitFlag = 1;
     F().counterBannerFrames[1] = 5;
-    Scene();
+    BannerFrame();
     EXPECT_EQ(F().counterBannerFrames[1], 5);
     EXPECT_EQ(F().fighter[1].counterHitFlag, 1);
     EXPECT_TRUE(IsBackground(584, 170));

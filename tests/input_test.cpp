@@ -38,7 +38,28 @@ class FakeDevices final : public platform::InputDevices {
 
     uint8_t keys[256];
     Pad pads[2];
+
+    // What the host takes from these devices before a frame.
+    FrameInput Frame() {
+        FrameInput f{};
+        GetKeyboardState(f.keys);
+        for (uint32_t j = 0; j < 2; ++j) {
+            platform::JoyInfo info{};
+            if (!JoyGetPos(j, info)) continue;
+            f.pads[j] = {1, {}, info.xPos, info.yPos, info.zPos, info.buttons};
+        }
+        return f;
+    }
 };
+
+// Opens a pad from the devices as the start of a game does: the capabilities are asked
+// only of a pad that answered.
+bool OpenPadFrom(PlayerInput& in, FakeDevices& dev, uint32_t joystick, int32_t deadZone) {
+    const PadRead position = dev.Frame().pads[joystick];
+    platform::JoyCaps caps{};
+    const bool capsOk = position.ok && dev.JoyGetDevCaps(joystick, caps);
+    return OpenPad(in, position, capsOk ? &caps : nullptr, joystick, deadZone);
+}
 
 constexpr int L = platform::VK_LEFT, U = platform::VK_UP, R = platform::VK_RIGHT,
               D = platform::VK_DOWN;
@@ -117,7 +138,7 @@ TEST_P(Keyboard, BuildsTheCommand) {
         std::memset(dev.keys, 0, sizeof dev.keys);
         for (int vk : c.frames[i])
             dev.keys[vk] = platform::kKeyDownBit;
-        ReadKeyboard(in, c.player, dev);
+        ReadKeyboard(in, c.player, dev.Frame());
         EXPECT_EQ(in.command, c.commands[i]) << "frame " << i;
     }
 }
@@ -165,12 +186,12 @@ TEST(Keyboard, KeepsTheSnapshotAndReadsOnlyBit7) {
     PlayerInput in = KeyboardPlayer();
     dev.keys[L] = 0x01;  // toggled, not down
     dev.keys[200] = 0x80;
-    ReadKeyboard(in, 1, dev);
+    ReadKeyboard(in, 1, dev.Frame());
     EXPECT_EQ(in.command, 0);
     EXPECT_EQ(in.keyState[200], 0x80);
     EXPECT_EQ(in.keyState[L], 0x01);
     dev.keys[L] = 0x81;
-    ReadKeyboard(in, 1, dev);
+    ReadKeyboard(in, 1, dev.Frame());
     EXPECT_EQ(in.command, 2);
 }
 
@@ -179,7 +200,7 @@ TEST(Keyboard, UnboundKeyIsNeverDown) {
     PlayerInput in = KeyboardPlayer();
     in.keyCode[kKeyLA] = KeyCodeForItem(-1);
     dev.keys[0] = 0x80;
-    ReadKeyboard(in, 1, dev);
+    ReadKeyboard(in, 1, dev.Frame());
     EXPECT_EQ(in.command, 0);
     EXPECT_EQ(in.laHeld, 0);
 }
@@ -197,7 +218,7 @@ PlayerInput OpenedPad(FakeDevices& dev, uint32_t joystick) {
     in.padMaskLA = kMaskLA;
     in.padMaskRA = kMaskRA;
     dev.pads[joystick].present = true;
-    EXPECT_TRUE(OpenPad(in, dev, joystick, kDz));
+    EXPECT_TRUE(OpenPadFrom(in, dev, joystick, kDz));
     return in;
 }
 
@@ -209,7 +230,7 @@ TEST(OpenPad, FillsThePadFields) {
     dev.pads[1].info = {100, 200, 300, 5};
     dev.pads[1].caps = {1000, 3001};
     PlayerInput in{};
-    EXPECT_TRUE(OpenPad(in, dev, 1, 2500));
+    EXPECT_TRUE(OpenPadFrom(in, dev, 1, 2500));
     EXPECT_EQ(in.padPresent, 1);
     EXPECT_EQ(in.joystickId, 1u);
     EXPECT_EQ(in.padCentre, 2000);
@@ -219,7 +240,7 @@ TEST(OpenPad, FillsThePadFields) {
 
     // The centre is computed on unsigned numbers.
     dev.pads[1].caps = {0xFFFFFFFFu, 3};
-    EXPECT_TRUE(OpenPad(in, dev, 1, 0));
+    EXPECT_TRUE(OpenPadFrom(in, dev, 1, 0));
     EXPECT_EQ(in.padCentre, 1);
 }
 
@@ -230,7 +251,7 @@ TEST(OpenPad, MissingPadFallsBackToTheKeyboard) {
     in.joystickId = 0;
     in.padCentre = 77;
     in.padDeadZone = 88;
-    EXPECT_FALSE(OpenPad(in, dev, 1, 1800));
+    EXPECT_FALSE(OpenPadFrom(in, dev, 1, 1800));
     EXPECT_EQ(in.padPresent, 0);
     EXPECT_EQ(in.joystickId, 0u);
     EXPECT_EQ(in.padCentre, 77);
@@ -240,7 +261,7 @@ TEST(OpenPad, MissingPadFallsBackToTheKeyboard) {
     dev.pads[1].present = true;
     dev.pads[1].capsOk = false;
     in.padPresent = 1;
-    EXPECT_FALSE(OpenPad(in, dev, 1, 1800));
+    EXPECT_FALSE(OpenPadFrom(in, dev, 1, 1800));
     EXPECT_EQ(in.padPresent, 0);
 }
 
@@ -265,7 +286,7 @@ TEST_P(Pad, BuildsTheCommand) {
     for (std::size_t i = 0; i < c.frames.size(); ++i) {
         if (c.clearEachFrame) ClearCommand(in);
         dev.pads[c.joystick].info = {c.frames[i][0], c.frames[i][1], 0, c.frames[i][2]};
-        ReadPad(in, dev);
+        ReadPad(in, dev.Frame());
         EXPECT_EQ(in.command, c.commands[i]) << "frame " << i;
     }
 }
@@ -331,10 +352,10 @@ TEST(Pad, FailedReadChangesNothing) {
     FakeDevices dev;
     PlayerInput in = OpenedPad(dev, 0);
     dev.pads[0].info = {65535, kC, 0, kMaskLA};
-    ReadPad(in, dev);
+    ReadPad(in, dev.Frame());
     ASSERT_EQ(in.command, 8);
     dev.pads[0].present = false;  // pulled out
-    ReadPad(in, dev);
+    ReadPad(in, dev.Frame());
     EXPECT_EQ(in.command, 8);
     EXPECT_EQ(in.padPos[0], 65535u);
     EXPECT_EQ(in.padLaHeld, 1);
@@ -344,10 +365,10 @@ TEST(Pad, HugeDeadZoneNeverLeavesTheNeutralBand) {
     FakeDevices dev;
     PlayerInput in{};
     dev.pads[0].present = true;
-    ASSERT_TRUE(OpenPad(in, dev, 0, INT32_MAX));
+    ASSERT_TRUE(OpenPadFrom(in, dev, 0, INT32_MAX));
     dev.pads[0].info = {0, 65535, 0, 0};
     in.command = 9;
-    ReadPad(in, dev);
+    ReadPad(in, dev.Frame());
     EXPECT_EQ(in.command, 0);
 }
 
@@ -357,6 +378,6 @@ TEST(Pad, ReadsItsOwnJoystick) {
     dev.pads[0].present = true;
     dev.pads[0].info = {kC, 65535, 0, 0};
     dev.pads[1].info = {kC, 0, 0, 0};
-    ReadPad(in, dev);
+    ReadPad(in, dev.Frame());
     EXPECT_EQ(in.command, 3);
 }

@@ -16,9 +16,9 @@ using engine::Fighter;
 void ReadPlayer(FightContext& ctx, int index) {
     PlayerInput& in = ctx.input[index];
     if (in.padPresent)
-        ReadPad(in, *ctx.devices);
+        ReadPad(in, *ctx.frameInput);
     else
-        ReadKeyboard(in, index + 1, *ctx.devices);
+        ReadKeyboard(in, index + 1, *ctx.frameInput);
 }
 
 // The computer's command for fighter `index`; in the ready phase it hops into the other
@@ -72,13 +72,13 @@ void FightFrameSteps(FightContext& ctx) {
 
     // 5. The frames both fighters show now; a frame just begun plays its sound.
     const engine::MotionFrame copy0 = engine::CopyCurrentFrame(f[0]);
-    if (f[0].tick == 0) audio::PlayMotionSound(*ctx.sound, 1, copy0.sound);
+    if (f[0].tick == 0) audio::PlayMotionSound(*ctx.sounds, 1, copy0.sound);
     const engine::MotionFrame copy1 = engine::CopyCurrentFrame(f[1]);
-    if (f[1].tick == 0) audio::PlayMotionSound(*ctx.sound, 2, copy1.sound);
+    if (f[1].tick == 0) audio::PlayMotionSound(*ctx.sounds, 2, copy1.sound);
 
     // 6. Refusals of the human players are heard; the computer's are silent.
-    if (ctx.gameMode != kModeView) audio::PlayRefusedSound(*ctx.sound, 1, f[0].staminaRefused);
-    if (ctx.gameMode == kModeVersus) audio::PlayRefusedSound(*ctx.sound, 2, f[1].staminaRefused);
+    if (ctx.gameMode != kModeView) audio::PlayRefusedSound(*ctx.sounds, 1, f[0].staminaRefused);
+    if (ctx.gameMode == kModeVersus) audio::PlayRefusedSound(*ctx.sounds, 2, f[1].staminaRefused);
 
     // 7. Movement and the frame timers.
     if (ctx.phase != kPhaseKnockOutPause) {
@@ -94,9 +94,9 @@ void FightFrameSteps(FightContext& ctx) {
     if (ctx.phase != kPhaseKnockOutPause) {
         for (int i = 0; i < 2; ++i) {
             const int player = i + 1;
-            audio::PlayHitSound(*ctx.sound, player, ctx.hits[i], f[i].counterHitFlag);
+            audio::PlayHitSound(*ctx.sounds, player, ctx.hits[i], f[i].counterHitFlag);
             if (!f[i].counterHitFlag && f[i].weakHitFlag)
-                audio::PlayHitSound(*ctx.sound, player, ctx.hits[i], 1);
+                audio::PlayHitSound(*ctx.sounds, player, ctx.hits[i], 1);
         }
     }
 }

@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
-#include "audio/sound_sink.h"
+#include "audio/sound_requests.h"
 #include "engine/fighter.h"
 #include "engine/random.h"
+#include "fight/frame_input.h"
 #include "fight/game_enums.h"
 #include "fight/player_input.h"
-#include "platform/devices.h"
 
 namespace fight {
 
@@ -24,8 +24,8 @@ struct FightContext {
     int32_t phase;
     int32_t phaseFrames;
     engine::Random15* rng;
-    platform::InputDevices* devices;
-    audio::SoundSink* sound;
+    const FrameInput* frameInput;  // the frame's reads of the keyboard and pads
+    audio::SoundRequests* sounds;  // out: the frame's sound requests are added here
     // Out: the command each player handed to the fighter update (0 when none) and each
     // player's hit result of this frame.
     int32_t commands[2];

@@ -1,6 +1,7 @@
 // Keyboard and game pad reading, and the launcher's key and pad item tables.
 #include "fight/input.h"
 
+#include <cstring>
 #include <limits>
 
 namespace fight {
@@ -89,8 +90,8 @@ int32_t PressedEdge(bool down, int32_t& counter) {
     return counter == 1 ? 1 : 0;
 }
 
-void ReadKeyboard(PlayerInput& in, int player, platform::InputDevices& devices) {
-    devices.GetKeyboardState(in.keyState);
+void ReadKeyboard(PlayerInput& in, int player, const FrameInput& frame) {
+    std::memcpy(in.keyState, frame.keys, sizeof in.keyState);
     const bool leftIsBack = player == 1;
 
     if (KeyDown(in, kKeyLeft)) {
@@ -114,18 +115,19 @@ void ReadKeyboard(PlayerInput& in, int player, platform::InputDevices& devices) 
     ApplyButtons(in, KeyDown(in, kKeyG), in.laPressed != 0, in.raPressed != 0);
 }
 
-void ReadPad(PlayerInput& in, platform::InputDevices& devices) {
-    platform::JoyInfo info{};
-    if (!devices.JoyGetPos(in.joystickId, info)) return;
-    in.padPos[0] = info.xPos;
-    in.padPos[1] = info.yPos;
-    in.padPos[2] = info.zPos;
+void ReadPad(PlayerInput& in, const FrameInput& frame) {
+    if (in.joystickId >= static_cast<uint32_t>(kFramePads)) return;
+    const PadRead& info = frame.pads[in.joystickId];
+    if (!info.ok) return;
+    in.padPos[0] = info.x;
+    in.padPos[1] = info.y;
+    in.padPos[2] = info.z;
     in.padPos[3] = info.buttons;
 
     // Positions are compared as signed numbers; the band is computed wide enough that a
     // huge dead zone simply never leaves the neutral band.
-    const int64_t x = static_cast<int32_t>(info.xPos);
-    const int64_t y = static_cast<int32_t>(info.yPos);
+    const int64_t x = static_cast<int32_t>(info.x);
+    const int64_t y = static_cast<int32_t>(info.y);
     const int64_t high = int64_t{in.padCentre} + in.padDeadZone;
     const int64_t low = int64_t{in.padCentre} - in.padDeadZone;
     const bool rightIsForward = in.joystickId == 0;
@@ -151,20 +153,18 @@ void ReadPad(PlayerInput& in, platform::InputDevices& devices) {
     ApplyButtons(in, (info.buttons & in.padMaskG) != 0, in.padLaPressed != 0, in.padRaPressed != 0);
 }
 
-bool OpenPad(PlayerInput& in, platform::InputDevices& devices, uint32_t joystick,
-             int32_t deadZone) {
-    platform::JoyInfo info{};
-    platform::JoyCaps caps{};
-    if (!devices.JoyGetPos(joystick, info) || !devices.JoyGetDevCaps(joystick, caps)) {
+bool OpenPad(PlayerInput& in, const PadRead& position, const platform::JoyCaps* caps,
+             uint32_t joystick, int32_t deadZone) {
+    if (!position.ok || caps == nullptr) {
         in.padPresent = 0;
         return false;
     }
-    in.padPos[0] = info.xPos;
-    in.padPos[1] = info.yPos;
-    in.padPos[2] = info.zPos;
-    in.padPos[3] = info.buttons;
+    in.padPos[0] = position.x;
+    in.padPos[1] = position.y;
+    in.padPos[2] = position.z;
+    in.padPos[3] = position.buttons;
     // One centre for both axes, computed on unsigned numbers.
-    in.padCentre = static_cast<int32_t>((caps.xMin + caps.xMax) >> 1);
+    in.padCentre = static_cast<int32_t>((caps->xMin + caps->xMax) >> 1);
     in.joystickId = joystick;
     in.padPresent = 1;
     in.padDeadZone = deadZone;

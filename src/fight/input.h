@@ -3,11 +3,13 @@
 //
 // Reading a player: call ReadPad when input.padPresent is 1, else ReadKeyboard with the
 // player's number. Neither clears the command; ClearCommand (player_input.h) does, and the
-// fighter update consumes it.
+// fighter update consumes it. Both read the frame's input record (frame_input.h), never a
+// device.
 #pragma once
 
 #include <cstdint>
 
+#include "fight/frame_input.h"
 #include "fight/player_input.h"
 #include "platform/devices.h"
 
@@ -32,22 +34,24 @@ uint32_t PadMaskForItem(int item);
 int32_t PressedEdge(bool down, int32_t& counter);
 
 // Reads the keyboard for player 1 or 2 (player 1 stands left, so its LEFT key is back;
-// any number but 1 reads with player 2's sense). Takes a snapshot of all keys into
+// any number but 1 reads with player 2's sense). Copies the frame's key snapshot into
 // input.keyState, then builds the command from input.keyCode: LEFT, RIGHT, UP (first frame
 // only), DOWN, the LA / RA press edges, then G or the button combinations, each later rule
 // overriding an earlier one. The command is written only when something calls for it;
 // otherwise it keeps its value.
-void ReadKeyboard(PlayerInput& input, int player, platform::InputDevices& devices);
+void ReadKeyboard(PlayerInput& input, int player, const FrameInput& frame);
 
-// Reads joystick input.joystickId. A failed read changes nothing (command included).
+// Reads joystick input.joystickId from the frame (a joystick beyond the frame's pads never
+// answers). A failed read changes nothing (command included).
 // Otherwise the stick (the vertical direction wins over the horizontal one; forward is
 // right for joystick 0 and left for any other) and the buttons selected by padMaskG /
 // padMaskLA / padMaskRA build the command, with the same button rules as the keyboard.
-void ReadPad(PlayerInput& input, platform::InputDevices& devices);
+void ReadPad(PlayerInput& input, const FrameInput& frame);
 
-// Probes joystick `joystick` for this player. When it answers both the position read and
-// the capabilities read: stores the position in padPos, the stick centre (xMin + xMax) / 2,
-// the joystick number and deadZone, sets padPresent and returns true. Otherwise sets
+// Opens joystick `joystick` for this player from its reads: the position, and the
+// capabilities (null when that read failed; the caller reads them only after a position
+// read that answered). When both answered: stores the position in padPos, the stick centre (xMin +
+// xMax) / 2, the joystick number and deadZone, sets padPresent and returns true. Otherwise sets
 // padPresent to 0, leaves everything else alone and returns false (the player falls back
 // to the keyboard).
 //
@@ -55,7 +59,7 @@ void ReadPad(PlayerInput& input, platform::InputDevices& devices);
 // key_sikii.ini, section "player1_ctrl_mode", key "key_dis" (1800 when missing), for both
 // players; fight code does no file I/O, so the caller reads it (platform::ReadPadDeadZone)
 // and passes it in.
-bool OpenPad(PlayerInput& input, platform::InputDevices& devices, uint32_t joystick,
-             int32_t deadZone);
+bool OpenPad(PlayerInput& input, const PadRead& position, const platform::JoyCaps* caps,
+             uint32_t joystick, int32_t deadZone);
 
 }  // namespace fight

@@ -62,14 +62,20 @@ void FormShow(TForm1& form, uint32_t seed) {
     LoadSettings(form);
 }
 
+void BuildFighters(GameState& state, FrameEvents& events) {
+    engine::ResetFighter(state.fighter[0], engine::kSideLeft);
+    engine::ResetFighter(state.fighter[1], engine::kSideRight);
+    engine::BuildFighter(state.fighter[0], state.chosenKind[0], state.chosenKind[1]);
+    engine::BuildFighter(state.fighter[1], state.chosenKind[1], state.chosenKind[0]);
+    fight::ResetCpu(state.fighter[0]);
+    fight::ResetCpu(state.fighter[1]);
+    events.fightersBuilt = 1;
+}
+
 void LoadFighters(TForm1& form) {
-    engine::ResetFighter(form.fighter[0], engine::kSideLeft);
-    engine::ResetFighter(form.fighter[1], engine::kSideRight);
-    engine::BuildFighter(form.fighter[0], form.chosenKind[0], form.chosenKind[1]);
-    engine::BuildFighter(form.fighter[1], form.chosenKind[1], form.chosenKind[0]);
+    FrameEvents events{};
+    BuildFighters(form, events);
     LoadPlayerSheetsForFight(form);
-    fight::ResetCpu(form.fighter[0]);
-    fight::ResetCpu(form.fighter[1]);
 }
 
 void FormClose(TForm1& form) {

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/devices.h"
 #include "platform/presenter.h"
+#include "shell/frame_events.h"
 #include "shell/game_state.h"
 
 namespace shell {
@@ -68,6 +69,9 @@ struct TForm1 : GameState {
     bool closeRequested;
     bool closed;
     bool watchingReplay;
+
+    // What the last frame handed out (the picture shows its banners).
+    FrameEvents frameEvents;
 };
 
 // Sets the values the form has when it is constructed.
@@ -89,16 +93,16 @@ void FormKeyDown(TForm1& form, int key);
 void FormClose(TForm1& form);
 
 // The tournament-cleared state.
-void ClearedFrame(TForm1& form);
+void ClearedFrame(GameState& state);
 
-// Rebuilds both fighters for the two chosen roster numbers.
+// Rebuilds both fighters for the two chosen roster numbers and loads their sheets.
 void LoadFighters(TForm1& form);
 
 // Back to the select screen with player 2 already confirmed (tournament over).
-void ReturnToSelectAfterTournament(TForm1& form);
+void ReturnToSelectAfterTournament(GameState& state);
 
 // The text of the status line, or false when no line shows this frame.
-bool StatusLine(const TForm1& form, char* out, int size);
+bool StatusLine(const GameState& state, char* out, int size);
 const char* WeightClassName(int powerLevel);
 
 // Mode buttons.

@@ -1,27 +1,22 @@
 // The frame loop: one frame per idle call, in a fixed order of steps, and its pacing.
 #include "audio/music.h"
 #include "shell/form.h"
+#include "shell/game_step.h"
 #include "shell/overlay.h"
 #include "shell/routines.h"
 
 namespace shell {
 
 void AppIdle(TForm1& form) {
-    form.frameCommands[0] = form.frameCommands[1] = 0;
-    form.frameHits[0] = form.frameHits[1] = 0;
-
     // 1. The MIDI player's notifications.
     if (form.controls.musicMode == audio::kMusicMidi) audio::PollMidiMusic();
 
-    // 2. The routine of the current state, unless paused.
-    if (!form.paused) {
-        switch (form.gameState) {
-            case kStateSelect: SelectFrame(form); break;
-            case kStateFight: FightFrame(form); break;
-            case kStateCleared: ClearedFrame(form); break;
-            default: break;
-        }
-    }
+    // 2. The routine of the current state, unless paused: the devices are read into the
+    // frame's input, the game takes its step, and its sounds and sheets follow.
+    fight::FrameInput input;
+    TakeFrameInput(form, *form.services.devices, input);
+    GameFrame(form, input, form.frameEvents);
+    PlayFrameEvents(form, form.frameEvents);
 
     // 3. The paced period starts here: the state routine's time is not part of it.
     form.frameStartUs = form.services.clock->NowUs();

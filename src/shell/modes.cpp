@@ -59,9 +59,20 @@ static void StoreBindings(TForm1& form) {
 // A player who chose the game pad gets joystick 0 (player 1) or 1 (player 2); a pad that
 // does not answer leaves that player on the keyboard.
 static void OpenPads(TForm1& form) {
+    platform::InputDevices& devices = *form.services.devices;
     for (int p = 0; p < 2; ++p) {
         if (form.controls.controlMethod[p] != 0) continue;
-        fight::OpenPad(form.input[p], *form.services.devices, static_cast<uint32_t>(p),
+        const auto joystick = static_cast<uint32_t>(p);
+        platform::JoyInfo info{};
+        platform::JoyCaps caps{};
+        fight::PadRead position{};
+        // The capabilities are asked only of a pad that answered.
+        bool capsOk = false;
+        if (devices.JoyGetPos(joystick, info)) {
+            position = {1, {}, info.xPos, info.yPos, info.zPos, info.buttons};
+            capsOk = devices.JoyGetDevCaps(joystick, caps);
+        }
+        fight::OpenPad(form.input[p], position, capsOk ? &caps : nullptr, joystick,
                        platform::ReadPadDeadZone());
     }
 }

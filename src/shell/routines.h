@@ -1,16 +1,23 @@
 // Routines of the frame loop and the start sequence that belong to the shell.
 #pragma once
 
+#include "fight/frame_input.h"
 #include "shell/form.h"
+#include "shell/frame_events.h"
 
 namespace shell {
 
-// State routines run by the frame loop.
-void SelectFrame(TForm1& form);
-void FightFrame(TForm1& form);
+// State routines of the game's frame (game_step.h): they work on the game state, read the
+// frame's input and add to its events.
+void SelectFrame(GameState& state, const fight::FrameInput& frame, FrameEvents& events);
+void FightFrame(GameState& state, const fight::FrameInput& frame, FrameEvents& events);
 
 // The last step of a fight frame: counts the fight's phases and leads on from them.
-void FightPhaseStep(TForm1& form);
+void FightPhaseStep(GameState& state, FrameEvents& events);
+
+// Rebuilds both fighters for the two chosen roster numbers and resets the computer
+// players; the events ask for their sheets.
+void BuildFighters(GameState& state, FrameEvents& events);
 
 // Drawing steps of a frame.
 void DrawScene(TForm1& form);

@@ -17,7 +17,6 @@ constexpr int kMoreParts = 2;   // parts03
 
 constexpr int kHealthGauge = 300;
 constexpr int kStaminaGauge = 280;
-constexpr int kBannerFrames = 40;
 constexpr int kBannerSlideFrames = 15;
 
 void Part(TForm1& form, int sx, int sy, int dx, int dy, int w, int h, int sheet,
@@ -38,16 +37,11 @@ int OnlyOneDown(const TForm1& form) {
     return down1 ? 0 : 1;
 }
 
-// One hit banner while its flag is set: it counts its frames, slides out from the middle,
-// stands, and after 40 frames clears the flag.
-void DrawBanner(TForm1& form, int player, int32_t& flag, int32_t& frames, int srcY, int dstY) {
-    if (flag == 0) return;
-    const int n = ++frames;
+// One hit banner at frame n of its 40 (the game's frame counts them): it slides out from
+// the middle and stands. 0: none shows.
+void DrawBanner(TForm1& form, int player, int n, int srcY, int dstY) {
+    if (n == 0) return;
     Part(form, 360, srcY, BannerX(player, n), dstY, 180, 60, kParts);
-    if (n >= kBannerFrames) {
-        frames = 0;
-        flag = 0;
-    }
 }
 
 // The status of the fight: down effect, gauges, gauge frames, names and hit banners.
@@ -84,10 +78,11 @@ void DrawFightStatus(TForm1& form) {
     DrawName(form, form.chosenKind[1], false, 425, 450);
 
     if (form.phase == kPhaseKnockOutPause) return;
-    DrawBanner(form, 1, p1.counterHitFlag, form.counterBannerFrames[0], 0, 170);
-    DrawBanner(form, 2, p2.counterHitFlag, form.counterBannerFrames[1], 0, 170);
-    DrawBanner(form, 1, p1.weakHitFlag, form.weakBannerFrames[0], 180, 230);
-    DrawBanner(form, 2, p2.weakHitFlag, form.weakBannerFrames[1], 180, 230);
+    const int32_t(&shown)[2][2] = form.frameEvents.banners;
+    DrawBanner(form, 1, shown[0][0], 0, 170);
+    DrawBanner(form, 2, shown[1][0], 0, 170);
+    DrawBanner(form, 1, shown[0][1], 180, 230);
+    DrawBanner(form, 2, shown[1][1], 180, 230);
 }
 
 void DrawPlayerList(TForm1& form, int x0, int kind) {

@@ -3,8 +3,8 @@
 #include "audio/sound_requests.h"
 #include "engine/roster.h"
 #include "fight/input.h"
-#include "shell/form.h"
 #include "shell/routines.h"
+#include "shell/form.h"
 
 namespace shell {
 
@@ -13,21 +13,21 @@ namespace {
 constexpr int kUpDelay = 12;
 constexpr int kDownDelay = 6;
 
-void ReadPlayer(TForm1& form, int index) {
-    fight::PlayerInput& in = form.input[index];
+void ReadPlayer(GameState& state, int index, const fight::FrameInput& frame) {
+    fight::PlayerInput& in = state.input[index];
     if (in.padPresent)
-        fight::ReadPad(in, *form.services.devices);
+        fight::ReadPad(in, frame);
     else
-        fight::ReadKeyboard(in, index + 1, *form.services.devices);
+        fight::ReadKeyboard(in, index + 1, frame);
 }
 
 // Moves the cursor or confirms. "Up" steps once per press and then holds "down" back for
 // 12 frames; held "down" steps every 6 frames.
-void Choose(TForm1& form, int index) {
-    if (form.selectDone[index]) return;
-    int32_t& kind = form.chosenKind[index];
-    int32_t& delay = form.selectDelay[index];
-    switch (form.input[index].command) {
+void Choose(GameState& state, int index, FrameEvents& events) {
+    if (state.selectDone[index]) return;
+    int32_t& kind = state.chosenKind[index];
+    int32_t& delay = state.selectDelay[index];
+    switch (state.input[index].command) {
         case fight::kCmdUp:
             --kind;
             delay = kUpDelay;
@@ -43,49 +43,49 @@ void Choose(TForm1& form, int index) {
         case fight::kCmdGuard:
         case fight::kCmdLA:
         case fight::kCmdRA:
-            form.selectDone[index] = 1;
-            audio::PlaySelectSound(*form.services.sound);
+            state.selectDone[index] = 1;
+            audio::PlaySelectSound(events.sounds);
             break;
         default: break;
     }
 }
 
-void BeginFight(TForm1& form) {
-    if (form.gameMode == kModeTournament) {
-        form.tournamentWins = 0;
-        form.tournamentSeries = form.rng.Next() % 5;
-        form.chosenKind[1] = form.tournamentOpponents[form.tournamentSeries][0];
+void BeginFight(GameState& state, FrameEvents& events) {
+    if (state.gameMode == kModeTournament) {
+        state.tournamentWins = 0;
+        state.tournamentSeries = state.rng.Next() % 5;
+        state.chosenKind[1] = state.tournamentOpponents[state.tournamentSeries][0];
     }
-    LoadFighters(form);
-    form.phaseFrames = 0;
-    form.gameState = kStateFight;
-    form.phase = kPhaseReady;
-    form.counterBannerFrames[0] = form.counterBannerFrames[1] = 0;
+    BuildFighters(state, events);
+    state.phaseFrames = 0;
+    state.gameState = kStateFight;
+    state.phase = kPhaseReady;
+    state.counterBannerFrames[0] = state.counterBannerFrames[1] = 0;
 }
 
 }  // namespace
 
-void SelectFrame(TForm1& form) {
-    fight::ClearCommand(form.input[0]);
-    fight::ClearCommand(form.input[1]);
-    switch (form.phase) {
+void SelectFrame(GameState& state, const fight::FrameInput& frame, FrameEvents& events) {
+    fight::ClearCommand(state.input[0]);
+    fight::ClearCommand(state.input[1]);
+    switch (state.phase) {
         case kSelectOpening:
-            if (++form.phaseFrames == kSelectOpeningFrames) {
-                form.phase = kSelectChoosing;
-                form.phaseFrames = 0;
+            if (++state.phaseFrames == kSelectOpeningFrames) {
+                state.phase = kSelectChoosing;
+                state.phaseFrames = 0;
             }
             break;
         case kSelectChoosing:
-            ReadPlayer(form, 0);
-            ReadPlayer(form, 1);
-            for (int32_t& d : form.selectDelay)
+            ReadPlayer(state, 0, frame);
+            ReadPlayer(state, 1, frame);
+            for (int32_t& d : state.selectDelay)
                 if (d > 0) --d;
-            Choose(form, 0);
-            Choose(form, 1);
-            if (form.selectDone[0] && form.selectDone[1]) form.phase = kSelectConfirmed;
+            Choose(state, 0, events);
+            Choose(state, 1, events);
+            if (state.selectDone[0] && state.selectDone[1]) state.phase = kSelectConfirmed;
             break;
         case kSelectConfirmed:
-            if (++form.phaseFrames == kSelectConfirmedFrames) BeginFight(form);
+            if (++state.phaseFrames == kSelectConfirmedFrames) BeginFight(state, events);
             break;
         default: break;
     }

@@ -6,22 +6,22 @@
 
 namespace shell {
 
-void ReturnToSelectAfterTournament(TForm1& form) {
-    form.gameState = kStateSelect;
-    form.phase = kSelectOpening;
-    form.phaseFrames = 0;
-    form.selectDone[0] = 0;
-    form.selectDone[1] = 1;
-    form.selectDelay[0] = form.selectDelay[1] = 0;
+void ReturnToSelectAfterTournament(GameState& state) {
+    state.gameState = kStateSelect;
+    state.phase = kSelectOpening;
+    state.phaseFrames = 0;
+    state.selectDone[0] = 0;
+    state.selectDone[1] = 1;
+    state.selectDelay[0] = state.selectDelay[1] = 0;
 }
 
-void ClearedFrame(TForm1& form) {
-    fight::ClearCommand(form.input[0]);
-    fight::ClearCommand(form.input[1]);
-    ++form.phaseFrames;
-    if (form.phaseFrames == kClearedFrames) {
-        ReturnToSelectAfterTournament(form);
-        form.tournamentSeries = form.rng.Next() % 5;
+void ClearedFrame(GameState& state) {
+    fight::ClearCommand(state.input[0]);
+    fight::ClearCommand(state.input[1]);
+    ++state.phaseFrames;
+    if (state.phaseFrames == kClearedFrames) {
+        ReturnToSelectAfterTournament(state);
+        state.tournamentSeries = state.rng.Next() % 5;
     }
 }
 
@@ -36,10 +36,10 @@ const char* WeightClassName(int powerLevel) {
     return kNames[powerLevel];
 }
 
-bool StatusLine(const TForm1& form, char* out, int size) {
-    if (form.gameState == kStateSelect || form.gameMode != kModeTournament) return false;
-    std::snprintf(out, size, "Win:%d - [%s]", form.tournamentWins,
-                  WeightClassName(form.fighter[1].powerLevel));
+bool StatusLine(const GameState& state, char* out, int size) {
+    if (state.gameState == kStateSelect || state.gameMode != kModeTournament) return false;
+    std::snprintf(out, size, "Win:%d - [%s]", state.tournamentWins,
+                  WeightClassName(state.fighter[1].powerLevel));
     return true;
 }
 

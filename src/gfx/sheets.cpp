@@ -302,14 +302,13 @@ bool LoadPaletteFromBitmap(const char* gamePath, Palette& palette) {
     std::string path;
     struct stat info;
     if (!Resolve(gamePath, path, info)) return false;
-    SDL_Surface* surface = SDL_LoadBMP(path.c_str());
+    const SurfacePtr surface = ReadBitmap(path);
     if (surface == nullptr) return false;
     if (const SDL_Palette* pal = surface->format->palette) {
         palette.count = pal->ncolors < 256 ? pal->ncolors : 256;
         for (int i = 0; i < palette.count; ++i)
             palette.entries[i] = Argb(pal->colors[i].r, pal->colors[i].g, pal->colors[i].b);
     }
-    SDL_FreeSurface(surface);
     return true;
 }
 

@@ -20,11 +20,12 @@ bool ResolveGamePath(const char* gamePath, std::string& resolved);
 
 // A sheet from one bitmap file (8-bit palettised, 24-bit, or anything else SDL reads),
 // converted to the frame buffer's format, without colour key; an empty sheet when the file
-// cannot be read. A file is decoded once and its pixels are kept for later loads of the same
-// unchanged file.
+// cannot be read or is larger than any picture of the game (see ReadBitmap). A file is decoded once
+// and its pixels are kept for later loads of the same unchanged file.
 SpriteSheet LoadSheet(const char* gamePath);
 
-// The bitmap's colour table. False, with an empty palette, when the file cannot be read.
+// The bitmap's colour table. False, with an empty palette, when the file cannot be read (the
+// same reader and size cap as for sheets).
 bool LoadPaletteFromBitmap(const char* gamePath, Palette& palette);
 
 // The sheet's own pixel value for a colour; all bits set for an empty sheet.

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace gfx {
 
@@ -48,6 +49,58 @@ void ConvertWords(const SDL_Surface* s, uint32_t* out) {
     }
 }
 
+// One colour channel of a masked layout and the table that widens its levels to 8 bits by
+// repeating the level's bits from the top: of 5 bits, abcde becomes abcdeabc; of 6 bits,
+// abcdef becomes abcdefab. The top level becomes 255 and 0 stays 0, so pure green in a
+// 16-bit file is exactly the key colour. Channels of more than 8 bits keep their top 8.
+struct Channel {
+    int shift = 0;
+    uint32_t levels = 0;  // the channel's top level: 2^bits - 1
+    int drop = 0;         // low bits beyond 8
+    uint8_t widened[256] = {};
+
+    explicit Channel(uint32_t mask) {
+        if (mask == 0) return;  // no such channel: always 0
+        while (((mask >> shift) & 1u) == 0)
+            ++shift;
+        int bits = 0;
+        while (shift + bits < 32 && ((mask >> (shift + bits)) & 1u) != 0)
+            ++bits;
+        levels = static_cast<uint32_t>((uint64_t{1} << bits) - 1);
+        drop = bits > 8 ? bits - 8 : 0;
+        const int kept = bits - drop;
+        for (uint32_t level = 0; level <= (levels >> drop); ++level) {
+            uint32_t value = 0;
+            int filled = 0;
+            while (filled < 8) {
+                value = value << kept | level;
+                filled += kept;
+            }
+            widened[level] = static_cast<uint8_t>(value >> (filled - 8));
+        }
+    }
+    uint32_t Of(uint32_t pixel) const { return widened[((pixel >> shift) & levels) >> drop]; }
+};
+
+// Two or four bytes a pixel in any arrangement of red, green and blue masks (alpha is not
+// looked at).
+template <typename Word>
+void ConvertMasked(const SDL_Surface* s, uint32_t* out) {
+    const Channel red(s->format->Rmask), green(s->format->Gmask), blue(s->format->Bmask);
+    for (int y = 0; y < s->h; ++y) {
+        const uint8_t* row =
+            static_cast<const uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch;
+        uint32_t* dst = out + static_cast<size_t>(y) * s->w;
+        for (int x = 0; x < s->w; ++x) {
+            Word word;
+            std::memcpy(&word, row + sizeof(Word) * static_cast<size_t>(x), sizeof word);
+            const uint32_t p = word;
+            dst[x] = Argb(static_cast<int>(red.Of(p)), static_cast<int>(green.Of(p)),
+                          static_cast<int>(blue.Of(p)));
+        }
+    }
+}
+
 bool Convert(SDL_Surface* s, SheetImage& image) {
     image.width = s->w;
     image.height = s->h;
@@ -60,18 +113,21 @@ bool Convert(SDL_Surface* s, SheetImage& image) {
         case SDL_PIXELFORMAT_RGB24: ConvertPacked24(s, image.pixels.data(), 0, 1, 2); break;
         case SDL_PIXELFORMAT_ARGB8888:
         case SDL_PIXELFORMAT_RGB888: ConvertWords(s, image.pixels.data()); break;
-        default: done = false; break;
+        default: {
+            // Every other layout SDL's bitmap reader makes: 16-bit (5-6-5, 5-5-5) and 32-bit
+            // with masks of the file's own.
+            const bool masked = !SDL_ISPIXELFORMAT_INDEXED(s->format->format);
+            if (masked && s->format->BytesPerPixel == 2)
+                ConvertMasked<uint16_t>(s, image.pixels.data());
+            else if (masked && s->format->BytesPerPixel == 4)
+                ConvertMasked<uint32_t>(s, image.pixels.data());
+            else
+                done = false;
+            break;
+        }
     }
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
-    if (done) return true;
-    // Any other layout SDL reads (16-bit, other masks) goes through SDL's own converter.
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
-    if (converted == nullptr) return false;
-    if (SDL_MUSTLOCK(converted)) SDL_LockSurface(converted);
-    ConvertWords(converted, image.pixels.data());
-    if (SDL_MUSTLOCK(converted)) SDL_UnlockSurface(converted);
-    SDL_FreeSurface(converted);
-    return true;
+    return done;
 }
 
 }  // namespace

@@ -3,12 +3,15 @@
 // an allocation the size of its lying header.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <future>
 #include <string>
 #include <thread>
@@ -211,4 +214,73 @@ TEST_F(HostileBitmaps, FifoDeviceOrFolderIsNeitherReadNorWaitedOn) {
     EXPECT_EQ(gfx::ReadBitmap("/dev/zero"), nullptr);
     EXPECT_EQ(gfx::ReadBitmap(root), nullptr);
     EXPECT_EQ(gfx::ReadBitmap(root + "/missing.bmp"), nullptr);
+}
+
+namespace {
+
+// The address space this process has mapped, in bytes (VmSize); 0 when unknown.
+size_t AddressSpaceInUse() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmSize:") {
+            size_t kb = 0;
+            status >> kb;
+            return kb * 1024;
+        }
+        status.ignore(1 << 16, '\n');
+    }
+    return 0;
+}
+
+// Run in a child process: caps the address space a little above what is in use, loads the
+// same file anew again and again, each copy held, until the memory runs out; then the palette
+// of a file too large for what is left. Exits 0 when every load that found no memory gave
+// an empty result and, with the memory back, the same files load again.
+[[noreturn]] void LoadUntilTheMemoryRunsOut() {
+    std::vector<gfx::SpriteSheet> held;
+    held.reserve(4000);
+    struct rlimit before;
+    if (::getrlimit(RLIMIT_AS, &before) != 0) std::_Exit(10);
+    // 2 MB above what is in use: room for SDL's 0.8 MB decoding surface and the small things,
+    // none for the 3 MB of a decoded 1024 x 768 sheet once the heap's free room is used up.
+    struct rlimit tight = before;
+    tight.rlim_cur = AddressSpaceInUse() + (size_t{2} << 20);
+    if (::setrlimit(RLIMIT_AS, &tight) != 0) std::_Exit(11);
+    bool ranOut = false;
+    for (int i = 0; i < 4000 && !ranOut; ++i) {
+        gfx::ClearSheetCache();  // decoded anew every time
+        held.push_back(gfx::LoadSheet("sheet.bmp"));
+        ranOut = held.back().Empty();
+    }
+    if (!ranOut) std::_Exit(12);
+    gfx::Palette palette;
+    if (gfx::LoadPaletteFromBitmap("palette.bmp", palette)) std::_Exit(13);
+
+    held.clear();
+    held.shrink_to_fit();
+    if (::setrlimit(RLIMIT_AS, &before) != 0) std::_Exit(14);
+    const gfx::SpriteSheet again = gfx::LoadSheet("sheet.bmp");
+    if (again.Empty() || again.image->width != 1024 || again.image->height != 768) std::_Exit(15);
+    if (!gfx::LoadPaletteFromBitmap("palette.bmp", palette)) std::_Exit(16);
+    std::_Exit(0);
+}
+
+}  // namespace
+
+// Out of memory while decoding once ended the game (an uncaught std::bad_alloc). Here the
+// memory really runs out, in a child process under an address-space limit: the sheet and the
+// palette that find no memory stay empty, and the game goes on.
+TEST_F(HostileBitmaps, NoMemoryToDecodeLeavesTheSheetEmpty) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator ends the process when the address space runs "
+                    "out instead of failing the allocation";
+#endif
+    // 1 KB on disk, 3 MB decoded.
+    Write("sheet.bmp", RunLengthBitmap(1024, 768));
+    // 3 MB on disk: reading it takes as much as decoding the sheet.
+    Write("palette.bmp", BitmapFile(1024, 768, 32, gfx_test::kUncompressed, {},
+                                    Bytes(size_t{1024} * 768 * 4, 0x40)));
+    ASSERT_GT(AddressSpaceInUse(), 0u);
+    EXPECT_EXIT(LoadUntilTheMemoryRunsOut(), ::testing::ExitedWithCode(0), "");
 }

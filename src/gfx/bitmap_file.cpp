@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 namespace gfx {
@@ -78,10 +79,14 @@ bool HeaderFits(const std::vector<uint8_t>& bytes) {
 
 SurfacePtr ReadBitmap(const std::string& path) {
     std::vector<uint8_t> bytes;
-    if (!ReadSmallRegularFile(path, bytes) || !HeaderFits(bytes)) return nullptr;
+    try {
+        if (!ReadSmallRegularFile(path, bytes) || !HeaderFits(bytes)) return nullptr;
+    } catch (const std::bad_alloc&) {
+        return nullptr;  // no memory for the file's bytes
+    }
     SDL_RWops* in = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (in == nullptr) return nullptr;
-    return SurfacePtr(SDL_LoadBMP_RW(in, 1));
+    return SurfacePtr(SDL_LoadBMP_RW(in, 1));  // null also when SDL finds no memory
 }
 
 }  // namespace gfx

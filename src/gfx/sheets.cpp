@@ -10,6 +10,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <new>
 #include <string_view>
 #include <unordered_map>
 
@@ -168,11 +169,11 @@ std::shared_ptr<const SheetImage> CachedImage(const char* gamePath) {
         cache.bytes -= BytesOf(*it->second.image);
         cache.entries.erase(it);
     }
-    std::shared_ptr<const SheetImage> image = Decode(path);
     ++cache.decodes;
+    std::shared_ptr<const SheetImage> image = Decode(path);
     if (image == nullptr) return nullptr;
-    cache.bytes += BytesOf(*image);
-    cache.entries[path] = CacheEntry{image, stamp, ++cache.clock};
+    cache.entries.insert_or_assign(path, CacheEntry{image, stamp, ++cache.clock});
+    cache.bytes += BytesOf(*image);  // only once the entry is in: an insertion can fail
     TrimCache(cache);
     return image;
 }
@@ -293,23 +294,34 @@ bool ResolveGamePath(const char* gamePath, std::string& resolved) {
 
 SpriteSheet LoadSheet(const char* gamePath) {
     SpriteSheet sheet;
-    sheet.image = CachedImage(gamePath);
+    try {
+        sheet.image = CachedImage(gamePath);
+    } catch (const std::bad_alloc&) {
+        // No memory to decode the file: like a missing file, its pictures stay undrawn and
+        // the game goes on. What the decoding had taken is given back.
+        sheet.image = nullptr;
+    }
     return sheet;
 }
 
 bool LoadPaletteFromBitmap(const char* gamePath, Palette& palette) {
     palette = Palette{};
-    std::string path;
-    struct stat info;
-    if (!Resolve(gamePath, path, info)) return false;
-    const SurfacePtr surface = ReadBitmap(path);
-    if (surface == nullptr) return false;
-    if (const SDL_Palette* pal = surface->format->palette) {
-        palette.count = pal->ncolors < 256 ? pal->ncolors : 256;
-        for (int i = 0; i < palette.count; ++i)
-            palette.entries[i] = Argb(pal->colors[i].r, pal->colors[i].g, pal->colors[i].b);
+    try {
+        std::string path;
+        struct stat info;
+        if (!Resolve(gamePath, path, info)) return false;
+        const SurfacePtr surface = ReadBitmap(path);
+        if (surface == nullptr) return false;
+        if (const SDL_Palette* pal = surface->format->palette) {
+            palette.count = pal->ncolors < 256 ? pal->ncolors : 256;
+            for (int i = 0; i < palette.count; ++i)
+                palette.entries[i] = Argb(pal->colors[i].r, pal->colors[i].g, pal->colors[i].b);
+        }
+        return true;
+    } catch (const std::bad_alloc&) {
+        palette = Palette{};
+        return false;
     }
-    return true;
 }
 
 uint32_t MatchColorKey(const SpriteSheet& sheet, uint8_t r, uint8_t g, uint8_t b) {
@@ -337,9 +349,13 @@ int LoadPlayerSheets(Display& display, int player, int kind) {
     if (player != 1 && player != 2) return 0;
     SpriteSheet* slots = display.player[player - 1];
     EmptySlots(slots, kPlayerSheets);
-    std::string files[kPlayerSheets];
-    if (!display.created || !PlayerSheetFiles(kind, player, files)) return 0;
-    return LoadSet(slots, files, kPlayerSheets);
+    try {
+        std::string files[kPlayerSheets];
+        if (!display.created || !PlayerSheetFiles(kind, player, files)) return 0;
+        return LoadSet(slots, files, kPlayerSheets);
+    } catch (const std::bad_alloc&) {
+        return 0;  // no memory for the file names: the slots stay empty
+    }
 }
 
 bool PlayerSheetFiles(int kind, int player, std::string (&paths)[kPlayerSheets]) {

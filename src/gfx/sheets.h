@@ -19,8 +19,9 @@ constexpr uint8_t kKeyRed = 0, kKeyGreen = 255, kKeyBlue = 0;
 bool ResolveGamePath(const char* gamePath, std::string& resolved);
 
 // A sheet from one bitmap file (8-bit palettised, 24-bit, or anything else SDL reads),
-// converted to the frame buffer's format, without colour key; an empty sheet when the file
-// cannot be read or is larger than any picture of the game (see ReadBitmap). A file is decoded once
+// converted to the frame buffer's format, without colour key. An empty sheet when the file
+// cannot be read, is larger than any picture of the game (see ReadBitmap), or the memory to
+// decode it is not to be had; the game goes on without its pictures. A file is decoded once
 // and its pixels are kept for later loads of the same unchanged file.
 SpriteSheet LoadSheet(const char* gamePath);
 

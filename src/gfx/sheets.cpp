@@ -109,12 +109,6 @@ struct CacheEntry {
     uint64_t lastUse;
 };
 
-// Room for the sheets of a fight and those of a few fighters met recently, so that a
-// rematch or the next tournament match sets up at once; beyond it the longest unused files
-// that no slot holds are forgotten. (The whole roster would take over 300 MB; this keeps
-// the game's memory well under 150 MB.)
-constexpr size_t kCacheBudgetBytes = size_t{96} << 20;
-
 struct SheetCache {
     std::unordered_map<std::string, CacheEntry> entries;
     uint64_t clock = 0;
@@ -132,7 +126,7 @@ size_t BytesOf(const SheetImage& image) {
 }
 
 void TrimCache(SheetCache& cache) {
-    while (cache.bytes > kCacheBudgetBytes) {
+    while (cache.bytes > kSheetCacheBudgetBytes) {
         auto oldest = cache.entries.end();
         for (auto it = cache.entries.begin(); it != cache.entries.end(); ++it) {
             if (it->second.image.use_count() > 1) continue;  // a slot still shows it
@@ -378,6 +372,10 @@ bool PlayerSheetFiles(int kind, int player, std::string (&paths)[kPlayerSheets])
 
 int64_t SheetDecodeCount() {
     return Cache().decodes;
+}
+
+size_t SheetCacheBytes() {
+    return Cache().bytes;
 }
 
 void ClearSheetCache() {

@@ -2,6 +2,7 @@
 // of each player's fighter, and the file table of the fifteen fighters.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -52,6 +53,17 @@ bool PlayerSheetFiles(int kind, int player, std::string (&paths)[kPlayerSheets])
 
 // How often a bitmap file has been decoded in this process (cache misses).
 int64_t SheetDecodeCount();
+
+// The decoded files kept are at most this many bytes, counting those that slots show; beyond
+// it the longest unused files that no slot holds are forgotten. A fight shows 24 to 65 MB of
+// sheets, so this keeps a whole fight and, for most fights, a fighter met before. A rematch
+// and the next tournament match set up at once all the same: their files are still held or
+// kept when they are loaded again. (The whole roster would take over 300 MB.)
+constexpr size_t kSheetCacheBudgetBytes = size_t{64} << 20;
+
+// The bytes of the decoded files kept, those in slots among them (may exceed the budget
+// while slots show more).
+size_t SheetCacheBytes();
 
 // Forgets every decoded file (the sheets in slots keep theirs).
 void ClearSheetCache();

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "gfx/bitmap_file.h"
 #include "gfx/draw.h"
 #include "gfx/sheets.h"
 #include "gfx_test_sheets.h"
@@ -392,6 +394,22 @@ TEST_F(SheetFilesOnDisk, PaletteComesFromTheBitmapsColourTable) {
     EXPECT_TRUE(sawOne && sawTwo);
     EXPECT_FALSE(gfx::LoadPaletteFromBitmap("Graphic\\nothing.bmp", palette));
     EXPECT_EQ(palette.count, 0);
+}
+
+// Every picture the asset generator writes for the game fits the reader's size cap.
+TEST(GameSheets, EveryGeneratedPictureLoads) {
+    const std::filesystem::path graphic =
+        std::filesystem::path(TOVUKA02_BIN).parent_path() / "game" / "Graphic";
+    int pictures = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(graphic)) {
+        if (entry.path().extension() != ".bmp") continue;
+        ++pictures;
+        const gfx::SurfacePtr surface = gfx::ReadBitmap(entry.path().string());
+        ASSERT_NE(surface, nullptr) << entry.path();
+        EXPECT_LE(surface->w, gfx::kMaxBitmapWidth) << entry.path();
+        EXPECT_LE(surface->h, gfx::kMaxBitmapHeight) << entry.path();
+    }
+    EXPECT_GT(pictures, 100);  // the fighters' sheets, the screen pictures, the title
 }
 
 TEST(DisplayLifetime, ReleaseTwiceAndWithoutCreate) {

@@ -10,8 +10,12 @@
 
 #include <climits>
 #include <cstdio>
+#include <new>
 #include <string_view>
 #include <unordered_map>
+
+#include "gfx/bitmap_file.h"
+#include "gfx/sheet_pixels.h"
 
 namespace gfx {
 
@@ -105,12 +109,6 @@ struct CacheEntry {
     uint64_t lastUse;
 };
 
-// Room for the sheets of a fight and those of a few fighters met recently, so that a
-// rematch or the next tournament match sets up at once; beyond it the longest unused files
-// that no slot holds are forgotten. (The whole roster would take over 300 MB; this keeps
-// the game's memory well under 150 MB.)
-constexpr size_t kCacheBudgetBytes = size_t{96} << 20;
-
 struct SheetCache {
     std::unordered_map<std::string, CacheEntry> entries;
     uint64_t clock = 0;
@@ -128,7 +126,7 @@ size_t BytesOf(const SheetImage& image) {
 }
 
 void TrimCache(SheetCache& cache) {
-    while (cache.bytes > kCacheBudgetBytes) {
+    while (cache.bytes > kSheetCacheBudgetBytes) {
         auto oldest = cache.entries.end();
         for (auto it = cache.entries.begin(); it != cache.entries.end(); ++it) {
             if (it->second.image.use_count() > 1) continue;  // a slot still shows it
@@ -141,112 +139,11 @@ void TrimCache(SheetCache& cache) {
     }
 }
 
-void ConvertIndexed(const SDL_Surface* s, uint32_t* out) {
-    uint32_t lut[256];
-    for (uint32_t& c : lut)
-        c = Argb(0, 0, 0);
-    if (const SDL_Palette* pal = s->format->palette) {
-        const int n = pal->ncolors < 256 ? pal->ncolors : 256;
-        for (int i = 0; i < n; ++i)
-            lut[i] = Argb(pal->colors[i].r, pal->colors[i].g, pal->colors[i].b);
-    }
-    for (int y = 0; y < s->h; ++y) {
-        const uint8_t* row =
-            static_cast<const uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch;
-        uint32_t* dst = out + static_cast<size_t>(y) * s->w;
-        for (int x = 0; x < s->w; ++x)
-            dst[x] = lut[row[x]];
-    }
-}
-
-// Three bytes a pixel; the byte offsets of red, green and blue.
-void ConvertPacked24(const SDL_Surface* s, uint32_t* out, int r, int g, int b) {
-    for (int y = 0; y < s->h; ++y) {
-        const uint8_t* row =
-            static_cast<const uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch;
-        uint32_t* dst = out + static_cast<size_t>(y) * s->w;
-        for (int x = 0; x < s->w; ++x, row += 3)
-            dst[x] = Argb(row[r], row[g], row[b]);
-    }
-}
-
-// Four bytes a pixel in the frame's own layout; the alpha byte is not looked at.
-void ConvertWords(const SDL_Surface* s, uint32_t* out) {
-    for (int y = 0; y < s->h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(s->pixels) +
-                                                            static_cast<ptrdiff_t>(y) * s->pitch);
-        uint32_t* dst = out + static_cast<size_t>(y) * s->w;
-        for (int x = 0; x < s->w; ++x)
-            dst[x] = row[x] | 0xFF000000u;
-    }
-}
-
-bool ConvertSurface(SDL_Surface* s, SheetImage& image) {
-    image.width = s->w;
-    image.height = s->h;
-    image.pixels.resize(static_cast<size_t>(s->w) * static_cast<size_t>(s->h));
-    if (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0) return false;
-    bool done = true;
-    switch (s->format->format) {
-        case SDL_PIXELFORMAT_INDEX8: ConvertIndexed(s, image.pixels.data()); break;
-        case SDL_PIXELFORMAT_BGR24: ConvertPacked24(s, image.pixels.data(), 2, 1, 0); break;
-        case SDL_PIXELFORMAT_RGB24: ConvertPacked24(s, image.pixels.data(), 0, 1, 2); break;
-        case SDL_PIXELFORMAT_ARGB8888:
-        case SDL_PIXELFORMAT_RGB888: ConvertWords(s, image.pixels.data()); break;
-        default: done = false; break;
-    }
-    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
-    if (done) return true;
-    // Any other layout SDL reads (16-bit, other masks) goes through SDL's own converter.
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
-    if (converted == nullptr) return false;
-    if (SDL_MUSTLOCK(converted)) SDL_LockSurface(converted);
-    ConvertWords(converted, image.pixels.data());
-    if (SDL_MUSTLOCK(converted)) SDL_UnlockSurface(converted);
-    SDL_FreeSurface(converted);
-    return true;
-}
-
-// The game's sheets are at most 1024 x 768; anything far larger is a damaged or hostile
-// file whose header would make the decoder allocate gigabytes.
-constexpr int64_t kMaxSheetSide = 8192;
-
-// Reads the bitmap's header and says whether its size is one we are willing to decode.
-bool PlausibleBitmap(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return false;
-    uint8_t h[26] = {};
-    const size_t n = std::fread(h, 1, sizeof h, f);
-    std::fclose(f);
-    if (n < sizeof h || h[0] != 'B' || h[1] != 'M') return false;
-    auto u16 = [&](int at) { return static_cast<int64_t>(h[at] | h[at + 1] << 8); };
-    auto i32 = [&](int at) {
-        return static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(u16(at)) |
-                                                         static_cast<uint32_t>(u16(at + 2)) << 16));
-    };
-    const int64_t headerSize = i32(14);
-    int64_t w = 0, hgt = 0;
-    if (headerSize == 12) {  // the old core header: 16-bit sizes
-        w = u16(18);
-        hgt = u16(20);
-    } else if (headerSize >= 40 && headerSize <= 124) {
-        w = i32(18);
-        hgt = i32(22);
-    } else {
-        return false;
-    }
-    if (hgt < 0) hgt = -hgt;  // top-down bitmaps have a negative height
-    return w > 0 && hgt > 0 && w <= kMaxSheetSide && hgt <= kMaxSheetSide;
-}
-
 std::shared_ptr<const SheetImage> Decode(const std::string& path) {
-    if (!PlausibleBitmap(path)) return nullptr;
-    SDL_Surface* surface = SDL_LoadBMP(path.c_str());
+    const SurfacePtr surface = ReadBitmap(path);
     if (surface == nullptr) return nullptr;
     auto image = std::make_shared<SheetImage>();
-    const bool ok = surface->w > 0 && surface->h > 0 && ConvertSurface(surface, *image);
-    SDL_FreeSurface(surface);
-    if (!ok) return nullptr;
+    if (!SheetFromSurface(surface.get(), *image)) return nullptr;
     return image;
 }
 
@@ -266,11 +163,11 @@ std::shared_ptr<const SheetImage> CachedImage(const char* gamePath) {
         cache.bytes -= BytesOf(*it->second.image);
         cache.entries.erase(it);
     }
-    std::shared_ptr<const SheetImage> image = Decode(path);
     ++cache.decodes;
+    std::shared_ptr<const SheetImage> image = Decode(path);
     if (image == nullptr) return nullptr;
-    cache.bytes += BytesOf(*image);
-    cache.entries[path] = CacheEntry{image, stamp, ++cache.clock};
+    cache.entries.insert_or_assign(path, CacheEntry{image, stamp, ++cache.clock});
+    cache.bytes += BytesOf(*image);  // only once the entry is in: an insertion can fail
     TrimCache(cache);
     return image;
 }
@@ -391,24 +288,34 @@ bool ResolveGamePath(const char* gamePath, std::string& resolved) {
 
 SpriteSheet LoadSheet(const char* gamePath) {
     SpriteSheet sheet;
-    sheet.image = CachedImage(gamePath);
+    try {
+        sheet.image = CachedImage(gamePath);
+    } catch (const std::bad_alloc&) {
+        // No memory to decode the file: like a missing file, its pictures stay undrawn and
+        // the game goes on. What the decoding had taken is given back.
+        sheet.image = nullptr;
+    }
     return sheet;
 }
 
 bool LoadPaletteFromBitmap(const char* gamePath, Palette& palette) {
     palette = Palette{};
-    std::string path;
-    struct stat info;
-    if (!Resolve(gamePath, path, info)) return false;
-    SDL_Surface* surface = SDL_LoadBMP(path.c_str());
-    if (surface == nullptr) return false;
-    if (const SDL_Palette* pal = surface->format->palette) {
-        palette.count = pal->ncolors < 256 ? pal->ncolors : 256;
-        for (int i = 0; i < palette.count; ++i)
-            palette.entries[i] = Argb(pal->colors[i].r, pal->colors[i].g, pal->colors[i].b);
+    try {
+        std::string path;
+        struct stat info;
+        if (!Resolve(gamePath, path, info)) return false;
+        const SurfacePtr surface = ReadBitmap(path);
+        if (surface == nullptr) return false;
+        if (const SDL_Palette* pal = surface->format->palette) {
+            palette.count = pal->ncolors < 256 ? pal->ncolors : 256;
+            for (int i = 0; i < palette.count; ++i)
+                palette.entries[i] = Argb(pal->colors[i].r, pal->colors[i].g, pal->colors[i].b);
+        }
+        return true;
+    } catch (const std::bad_alloc&) {
+        palette = Palette{};
+        return false;
     }
-    SDL_FreeSurface(surface);
-    return true;
 }
 
 uint32_t MatchColorKey(const SpriteSheet& sheet, uint8_t r, uint8_t g, uint8_t b) {
@@ -436,9 +343,13 @@ int LoadPlayerSheets(Display& display, int player, int kind) {
     if (player != 1 && player != 2) return 0;
     SpriteSheet* slots = display.player[player - 1];
     EmptySlots(slots, kPlayerSheets);
-    std::string files[kPlayerSheets];
-    if (!display.created || !PlayerSheetFiles(kind, player, files)) return 0;
-    return LoadSet(slots, files, kPlayerSheets);
+    try {
+        std::string files[kPlayerSheets];
+        if (!display.created || !PlayerSheetFiles(kind, player, files)) return 0;
+        return LoadSet(slots, files, kPlayerSheets);
+    } catch (const std::bad_alloc&) {
+        return 0;  // no memory for the file names: the slots stay empty
+    }
 }
 
 bool PlayerSheetFiles(int kind, int player, std::string (&paths)[kPlayerSheets]) {
@@ -461,6 +372,10 @@ bool PlayerSheetFiles(int kind, int player, std::string (&paths)[kPlayerSheets])
 
 int64_t SheetDecodeCount() {
     return Cache().decodes;
+}
+
+size_t SheetCacheBytes() {
+    return Cache().bytes;
 }
 
 void ClearSheetCache() {

@@ -2,6 +2,7 @@
 // of each player's fighter, and the file table of the fifteen fighters.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -19,12 +20,14 @@ constexpr uint8_t kKeyRed = 0, kKeyGreen = 255, kKeyBlue = 0;
 bool ResolveGamePath(const char* gamePath, std::string& resolved);
 
 // A sheet from one bitmap file (8-bit palettised, 24-bit, or anything else SDL reads),
-// converted to the frame buffer's format, without colour key; an empty sheet when the file
-// cannot be read. A file is decoded once and its pixels are kept for later loads of the same
-// unchanged file.
+// converted to the frame buffer's format, without colour key. An empty sheet when the file
+// cannot be read, is larger than any picture of the game (see ReadBitmap), or the memory to
+// decode it is not to be had; the game goes on without its pictures. A file is decoded once
+// and its pixels are kept for later loads of the same unchanged file.
 SpriteSheet LoadSheet(const char* gamePath);
 
-// The bitmap's colour table. False, with an empty palette, when the file cannot be read.
+// The bitmap's colour table. False, with an empty palette, when the file cannot be read (the
+// same reader and size cap as for sheets).
 bool LoadPaletteFromBitmap(const char* gamePath, Palette& palette);
 
 // The sheet's own pixel value for a colour; all bits set for an empty sheet.
@@ -50,6 +53,17 @@ bool PlayerSheetFiles(int kind, int player, std::string (&paths)[kPlayerSheets])
 
 // How often a bitmap file has been decoded in this process (cache misses).
 int64_t SheetDecodeCount();
+
+// The decoded files kept are at most this many bytes, counting those that slots show; beyond
+// it the longest unused files that no slot holds are forgotten. A fight shows 24 to 65 MB of
+// sheets, so this keeps a whole fight and, for most fights, a fighter met before. A rematch
+// and the next tournament match set up at once all the same: their files are still held or
+// kept when they are loaded again. (The whole roster would take over 300 MB.)
+constexpr size_t kSheetCacheBudgetBytes = size_t{64} << 20;
+
+// The bytes of the decoded files kept, those in slots among them (may exceed the budget
+// while slots show more).
+size_t SheetCacheBytes();
 
 // Forgets every decoded file (the sheets in slots keep theirs).
 void ClearSheetCache();

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "gfx/bitmap_file.h"
 #include "imgui_impl_sdl.h"
 #include "imgui_impl_sdlrenderer.h"
 #include "imgui_internal.h"
@@ -363,10 +364,8 @@ bool LauncherView::Init(SDL_Window* window, SDL_Renderer* renderer) {
         return false;
     }
 
-    if (SDL_Surface* picture = SDL_LoadBMP(kTitlePicture)) {
-        title_ = SDL_CreateTextureFromSurface(renderer, picture);
-        SDL_FreeSurface(picture);
-    }
+    if (const gfx::SurfacePtr picture = gfx::ReadBitmap(kTitlePicture))
+        title_ = SDL_CreateTextureFromSurface(renderer, picture.get());
     keyTextValid_ = false;
     mouseQueue_.clear();
     mousePos_ = ImVec2(-FLT_MAX, -FLT_MAX);

@@ -27,7 +27,8 @@ clang++ "${flags[@]}" $(pkg-config --cflags sdl2 SDL2_ttf) "$here/replay_file_fu
     "$root/src/app/replay_file.cpp" "$root/src/app/input_script.cpp" \
     "$root/src/platform/read_file.cpp" -o "$out/replay_file_fuzz"
 clang++ "${flags[@]}" $(pkg-config --cflags sdl2) "$here/sheet_loader_fuzz.cpp" \
-    "$root/src/gfx/sheets.cpp" "$root/src/gfx/display.cpp" "$root/src/gfx/draw.cpp" \
+    "$root/src/gfx/sheets.cpp" "$root/src/gfx/bitmap_file.cpp" "$root/src/gfx/sheet_pixels.cpp" \
+    "$root/src/gfx/display.cpp" "$root/src/gfx/draw.cpp" \
     "$root/src/engine/fighter.cpp" \
     $(pkg-config --libs sdl2 SDL2_ttf) -o "$out/sheet_loader_fuzz"
 

@@ -20,6 +20,7 @@ clang++ "${flags[@]}" "$here/midi_file_fuzz.cpp" "$root/src/audio/midi_file.cpp"
     -o "$out/midi_file_fuzz"
 
 clang++ "${flags[@]}" "$here/input_script_fuzz.cpp" "$root/src/app/input_script.cpp" \
+    "$root/src/platform/read_file.cpp" \
     -o "$out/input_script_fuzz"
 clang++ "${flags[@]}" "$here/ini_file_fuzz.cpp" "$root/src/platform/ini_file.cpp" \
     "$root/src/platform/read_file.cpp" -o "$out/ini_file_fuzz"

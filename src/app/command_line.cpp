@@ -121,6 +121,22 @@ class Parser {
             error_ = "--record needs --mode";
             return false;
         }
+        if (o_.syncDepth != 0) {
+            const char* clash = !o_.replayPath.empty()   ? "--replay"
+                                : !o_.recordPath.empty() ? "--record"
+                                : !o_.shots.empty()      ? "--shot"
+                                : o_.overlay             ? "--overlay"
+                                : o_.bench               ? "--bench"
+                                                         : nullptr;
+            if (clash != nullptr) {
+                error_ = std::string(clash) + " does not go with --sync-test";
+                return false;
+            }
+            if (o_.mode == 0) {
+                error_ = "--sync-test needs --mode";
+                return false;
+            }
+        }
         if (o_.replayPath.empty()) return true;
         const char* clash = o_.hasSeed               ? "--seed"
                             : o_.mode != 0           ? "--mode"
@@ -282,6 +298,10 @@ bool Parser::GameOption(const char* a, bool& known) {
     } else if (std::strcmp(a, "--overlay") == 0) {
         Use(kHeadlessRun);
         o_.overlay = true;
+    } else if (std::strcmp(a, "--sync-test") == 0) {
+        Use(kHeadlessRun);
+        if (!Number(1, 8, n)) return false;
+        o_.syncDepth = static_cast<int>(n);
     } else if (std::strcmp(a, "--bench") == 0) {
         Use(kHeadlessRun);
         o_.bench = true;

@@ -38,6 +38,7 @@ struct Options {
     bool overlay = false;    // headless: the training overlay shown from the start
     int seeds = 10;          // matchups: fights per pairing and side
     std::string csvPath;     // matchups: the table as CSV
+    int syncDepth = 0;       // headless: the sync test's frames (1..8), 0 for none
 };
 
 // Parses argv. On a bad argument returns false with a one-line reason in error.

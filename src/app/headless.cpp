@@ -7,11 +7,11 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 #include "app/input_script.h"
 #include "app/replay.h"
+#include "app/sync_test.h"
 #include "app/trace.h"
 #include "audio/audio_setup.h"
 #include "audio/sound_sink.h"
@@ -27,27 +27,6 @@
 namespace app {
 
 namespace {
-
-// Input scripts and replays are read whole, from a regular file (or standard input for a
-// script) of at most this size.
-constexpr size_t kMaxScriptBytes = size_t{64} << 20;
-
-bool LoadScript(const std::string& path, std::vector<KeyEvent>& events) {
-    std::string text;
-    const platform::ReadStatus status =
-        path == "-" ? platform::ReadDescriptor(0, kMaxScriptBytes, text)
-                    : platform::ReadRegularFile(path, kMaxScriptBytes, text);
-    if (status != platform::ReadStatus::kOk) {
-        std::fprintf(stderr, "tovuka02: input script '%s' %s\n", path.c_str(),
-                     platform::ReadStatusText(status, kMaxScriptBytes).c_str());
-        return false;
-    }
-    std::istringstream in(text);
-    std::string error;
-    const bool ok = ParseInputScript(in, events, error);
-    if (!ok) std::fprintf(stderr, "tovuka02: %s: %s\n", path.c_str(), error.c_str());
-    return ok;
-}
 
 // The trace's file (or standard output), closed at the end of the run. A write that fails
 // ends the run: the trace is what the run is for.
@@ -125,8 +104,9 @@ ReplayHeader HeaderOf(const shell::TForm1& form, uint32_t seed, int mode) {
 }  // namespace
 
 int RunHeadless(const Options& options) {
+    if (options.syncDepth != 0) return RunSyncTest(options);
     std::vector<KeyEvent> events;
-    if (!options.inputPath.empty() && !LoadScript(options.inputPath, events)) return 2;
+    if (!options.inputPath.empty() && !LoadInputScript(options.inputPath, events)) return 2;
 
     // A replay brings the seed, the settings, the mode button and every frame's input.
     Replay replay;

@@ -2,12 +2,14 @@
 #include "app/input_script.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <initializer_list>
 #include <sstream>
 #include <string_view>
 
 #include "app/excerpt.h"
 #include "platform/devices.h"
+#include "platform/read_file.h"
 
 namespace app {
 
@@ -86,6 +88,23 @@ bool ParseInputScript(std::istream& in, std::vector<KeyEvent>& events, std::stri
                      [](const KeyEvent& a, const KeyEvent& b) { return a.frame < b.frame; });
     events = std::move(parsed);
     return true;
+}
+
+bool LoadInputScript(const std::string& path, std::vector<KeyEvent>& events) {
+    std::string text;
+    const platform::ReadStatus status =
+        path == "-" ? platform::ReadDescriptor(0, kMaxScriptBytes, text)
+                    : platform::ReadRegularFile(path, kMaxScriptBytes, text);
+    if (status != platform::ReadStatus::kOk) {
+        std::fprintf(stderr, "tovuka02: input script '%s' %s\n", path.c_str(),
+                     platform::ReadStatusText(status, kMaxScriptBytes).c_str());
+        return false;
+    }
+    std::istringstream in(text);
+    std::string error;
+    const bool ok = ParseInputScript(in, events, error);
+    if (!ok) std::fprintf(stderr, "tovuka02: %s: %s\n", path.c_str(), error.c_str());
+    return ok;
 }
 
 }  // namespace app

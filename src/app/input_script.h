@@ -22,4 +22,11 @@ int KeyByName(const std::string& name);
 // A malformed line gives false and "line N: reason" in error.
 bool ParseInputScript(std::istream& in, std::vector<KeyEvent>& events, std::string& error);
 
+// A script is read whole, from a regular file (or standard input) of at most this size.
+constexpr size_t kMaxScriptBytes = size_t{64} << 20;
+
+// Reads and parses the script at path ("-": standard input). On failure says why on
+// standard error (with the line number for a malformed line) and returns false.
+bool LoadInputScript(const std::string& path, std::vector<KeyEvent>& events);
+
 }  // namespace app

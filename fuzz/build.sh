@@ -10,7 +10,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$here")"
 out="${1:-$root/build-fuzz}"
 mkdir -p "$out" "$out/corpus-wave" "$out/corpus-midi" "$out/corpus-script" "$out/corpus-ini" \
-    "$out/corpus-bmp" "$out/corpus-replay"
+    "$out/corpus-bmp" "$out/corpus-replay" "$out/corpus-net"
 
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -I "$root/src")
@@ -27,6 +27,8 @@ clang++ "${flags[@]}" "$here/ini_file_fuzz.cpp" "$root/src/platform/ini_file.cpp
 clang++ "${flags[@]}" $(pkg-config --cflags sdl2 SDL2_ttf) "$here/replay_file_fuzz.cpp" \
     "$root/src/app/replay_file.cpp" "$root/src/app/input_script.cpp" \
     "$root/src/platform/read_file.cpp" -o "$out/replay_file_fuzz"
+clang++ "${flags[@]}" "$here/net_message_fuzz.cpp" "$root/src/net/protocol.cpp" \
+    -o "$out/net_message_fuzz"
 clang++ "${flags[@]}" $(pkg-config --cflags sdl2) "$here/sheet_loader_fuzz.cpp" \
     "$root/src/gfx/sheets.cpp" "$root/src/gfx/bitmap_file.cpp" "$root/src/gfx/sheet_pixels.cpp" \
     "$root/src/gfx/display.cpp" "$root/src/gfx/draw.cpp" \
@@ -47,10 +49,14 @@ printf '[player1_ctrl_mode]\nkey_dis=1800\nctrl_mode = -1\n[display_mode]\r\ndis
   printf 'speed 0\npadBoxEnabled 0 1\nspeedCaption x=0\ndeadZone 1800\nevents\n'
   printf -- '-1 caps 1 0 65535\n-1 pad 1 32767 32767 0 0\n3 down A\n5 press ESC\n7 up A\n'
   printf '9 nopad 1\n17 mark\nend 20\n'; } > "$out/corpus-replay/seed.replay"
+# An inputs message: frames 5..7, acknowledging frame 3, at frame 6, no checksum yet.
+printf '\x04\x05\x00\x00\x00\x03\x01\x10\x20\x03\x00\x00\x00\x06\x00\x00\x00\x01\xff\xff\xff\xff\x00\x00\x00\x00\x00\x00\x00\x00' \
+    >"$out/corpus-net/inputs.bin"
+printf '\x01\x54\x4b\x56\x32\x01\x00\x11\x22\x33\x44\x55\x66\x77\x88' >"$out/corpus-net/hello.bin"
 # A 2 x 2 8-bit bitmap with a 256-entry colour table.
 { printf 'BM\x46\x04\x00\x00\x00\x00\x00\x00\x36\x04\x00\x00\x28\x00\x00\x00\x02\x00\x00\x00'
   printf '\x02\x00\x00\x00\x01\x00\x08\x00\x00\x00\x00\x00\x10\x00\x00\x00'
   printf '\x00\x00\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00'
   head -c 1024 /dev/zero | tr '\0' '\100'
   printf '\x00\x01\x00\x00\x01\x00\x00\x00'; } > "$out/corpus-bmp/seed.bmp"
-echo "built: $out/{wave_parser,midi_file,input_script,ini_file,sheet_loader,replay_file}_fuzz"
+echo "built: $out/{wave_parser,midi_file,input_script,ini_file,sheet_loader,replay_file,net_message}_fuzz"

@@ -21,6 +21,8 @@ constexpr unsigned kHeadlessRun = Bit(RunKind::kHeadless);
 constexpr unsigned kDumpRun = Bit(RunKind::kDumpFighter);
 constexpr unsigned kMatchupRun = Bit(RunKind::kMatchups);
 
+constexpr int kModeVersusNumber = 2;
+
 bool ParseInt(const char* text, int64_t low, int64_t high, int64_t& out) {
     if (text == nullptr || *text == '\0') return false;
     errno = 0;
@@ -36,6 +38,17 @@ int ModeByName(const char* name) {
     for (int i = 0; i < 4; ++i)
         if (std::strcmp(name, kNames[i]) == 0) return i + 1;
     return 0;
+}
+
+// "HOST:PORT" with a port of 1..65535; the host may be a name or an address.
+bool ParseHostPort(const char* value, std::string& host, int& port) {
+    const char* colon = std::strrchr(value, ':');
+    if (colon == nullptr || colon == value || colon[1] == '\0') return false;
+    int64_t n = 0;
+    if (!ParseInt(colon + 1, 1, 65535, n)) return false;
+    host.assign(value, colon);
+    port = static_cast<int>(n);
+    return true;
 }
 
 bool ParseShot(const char* value, Shot& shot) {
@@ -115,12 +128,49 @@ class Parser {
         return false;
     }
 
+    // A network game: host or join, a versus game in a headless run, none of the options
+    // that replay or check a game by itself.
+    bool NetworkFits() {
+        if (o_.netHost && o_.netJoin) {
+            error_ = "only one of --host and --join";
+            return false;
+        }
+        if (!o_.netHost && !o_.netJoin) {
+            error_ = "--input-delay needs --host or --join";
+            return false;
+        }
+        const char* clash = !o_.replayPath.empty() ? "--replay"
+                            : o_.syncDepth != 0    ? "--sync-test"
+                            : !o_.shots.empty()    ? "--shot"
+                            : o_.overlay           ? "--overlay"
+                            : o_.hasDifficulty     ? "--difficulty"
+                            : o_.hasSpeed          ? "--speed"
+                                                   : nullptr;
+        if (clash != nullptr) {
+            error_ = std::string(clash) + " does not go with a network game";
+            return false;
+        }
+        if (o_.netJoin && o_.hasSeed) {
+            error_ = "--seed does not go with --join (the host's seed is played)";
+            return false;
+        }
+        if (o_.kind == RunKind::kHeadless && o_.mode != kModeVersusNumber) {
+            error_ = "a headless network game needs --mode vs";
+            return false;
+        }
+        return true;
+    }
+
     // A replay brings its own seed, settings, mode and keys; a recording needs a game.
     bool ReplayFits() {
         if (!o_.recordPath.empty() && o_.mode == 0) {
             error_ = "--record needs --mode";
             return false;
         }
+        if (o_.netHost || o_.netJoin || o_.hasInputDelay) {
+            if (!NetworkFits()) return false;
+        }
+        if ((o_.netHost || o_.netJoin || o_.hasInputDelay) && !NetworkFits()) return false;
         if (o_.syncDepth != 0) {
             const char* clash = !o_.replayPath.empty()   ? "--replay"
                                 : !o_.recordPath.empty() ? "--record"
@@ -298,6 +348,24 @@ bool Parser::GameOption(const char* a, bool& known) {
     } else if (std::strcmp(a, "--overlay") == 0) {
         Use(kHeadlessRun);
         o_.overlay = true;
+    } else if (std::strcmp(a, "--host") == 0) {
+        Use(kWindowRun | kHeadlessRun);
+        if (!Number(1, 65535, n)) return false;
+        o_.netHost = true;
+        o_.netPort = static_cast<int>(n);
+    } else if (std::strcmp(a, "--join") == 0) {
+        Use(kWindowRun | kHeadlessRun);
+        if (!Value(value)) return false;
+        if (!ParseHostPort(value, o_.netAddress, o_.netPort)) {
+            error_ = "--join: " + Quoted(value) + " is not HOST:PORT";
+            return false;
+        }
+        o_.netJoin = true;
+    } else if (std::strcmp(a, "--input-delay") == 0) {
+        Use(kWindowRun | kHeadlessRun);
+        if (!Number(0, 4, n)) return false;
+        o_.inputDelay = static_cast<int>(n);
+        o_.hasInputDelay = true;
     } else if (std::strcmp(a, "--sync-test") == 0) {
         Use(kHeadlessRun);
         if (!Number(1, 8, n)) return false;

@@ -39,6 +39,13 @@ struct Options {
     int seeds = 10;          // matchups: fights per pairing and side
     std::string csvPath;     // matchups: the table as CSV
     int syncDepth = 0;       // headless: the sync test's frames (1..8), 0 for none
+    // A network game: host on netPort, or join netAddress:netPort.
+    bool netHost = false;
+    bool netJoin = false;
+    std::string netAddress;
+    int netPort = 0;
+    int inputDelay = 1;  // frames of local input delay, 0..4
+    bool hasInputDelay = false;
 };
 
 // Parses argv. On a bad argument returns false with a one-line reason in error.

@@ -11,6 +11,7 @@
 
 #include "app/input_script.h"
 #include "app/replay.h"
+#include "app/netplay_headless.h"
 #include "app/sync_test.h"
 #include "app/trace.h"
 #include "audio/audio_setup.h"
@@ -105,6 +106,7 @@ ReplayHeader HeaderOf(const shell::TForm1& form, uint32_t seed, int mode) {
 
 int RunHeadless(const Options& options) {
     if (options.syncDepth != 0) return RunSyncTest(options);
+    if (options.netHost || options.netJoin) return RunNetplayHeadless(options);
     std::vector<KeyEvent> events;
     if (!options.inputPath.empty() && !LoadInputScript(options.inputPath, events)) return 2;
 

@@ -42,7 +42,7 @@ void AddFighter(Line& line, const engine::Fighter& f) {
 
 }  // namespace
 
-int FormatTraceLine(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds,
+int FormatTraceLine(const shell::GameState& form, int64_t frame, const audio::SoundLog& sounds,
                     char* out, int size) {
     Line line(out, size);
     line.Add(
@@ -67,7 +67,8 @@ int FormatTraceLine(const shell::TForm1& form, int64_t frame, const audio::Sound
     return line.Length();
 }
 
-bool TraceWriter::Write(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds) {
+bool TraceWriter::Write(const shell::GameState& form, int64_t frame,
+                        const audio::SoundLog& sounds) {
     const int n = FormatTraceLine(form, frame, sounds, line_, sizeof line_);
     line_[n] = '\n';
     const size_t length = static_cast<size_t>(n) + 1;

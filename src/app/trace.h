@@ -11,14 +11,14 @@ namespace app {
 
 // Formats frame number `frame` of the form (after the frame ran) with the sound requests
 // of the log into out; returns the length, without a newline.
-int FormatTraceLine(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds,
+int FormatTraceLine(const shell::GameState& form, int64_t frame, const audio::SoundLog& sounds,
                     char* out, int size);
 
 class TraceWriter {
   public:
     explicit TraceWriter(std::FILE* file) : file_(file) {}
     // False once a line could not be written (errno says why).
-    bool Write(const shell::TForm1& form, int64_t frame, const audio::SoundLog& sounds);
+    bool Write(const shell::GameState& form, int64_t frame, const audio::SoundLog& sounds);
 
   private:
     std::FILE* file_;

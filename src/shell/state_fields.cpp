@@ -94,8 +94,11 @@ void WalkFighter(Walker& w, const std::string& at, const engine::Fighter& a,
     TOVUKA_ARRAY(cpuKeepAway);
     for (int s = 0; s < engine::kStances; ++s) {
         const std::string stance = "[" + std::to_string(s) + "]";
-        w.Array(at + "cpuAttacks" + stance, a.cpuAttacks[s], b.cpuAttacks[s]);
-        w.Array(at + "cpuDefence" + stance, a.cpuDefence[s], b.cpuDefence[s]);
+        std::string attacks = at, defence = at;
+        attacks.append("cpuAttacks").append(stance);
+        defence.append("cpuDefence").append(stance);
+        w.Array(attacks, a.cpuAttacks[s], b.cpuAttacks[s]);
+        w.Array(defence, a.cpuDefence[s], b.cpuDefence[s]);
     }
     TOVUKA_ARRAY(cpuCloseMode);
     TOVUKA_VALUE(cpuIdleTicks);
@@ -134,7 +137,8 @@ void WalkInput(Walker& w, const std::string& at, const fight::PlayerInput& a,
 void WalkState(Walker& w, const GameState& a, const GameState& b) {
     const std::string at;
     for (int p = 0; p < 2; ++p) {
-        const std::string i = "[" + std::to_string(p) + "].";
+        std::string i = "[";
+        i.append(std::to_string(p)).append("].");
         WalkInput(w, "input" + i, a.input[p], b.input[p]);
         WalkFighter(w, "fighter" + i, a.fighter[p], b.fighter[p]);
     }

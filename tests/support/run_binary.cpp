@@ -1,9 +1,12 @@
 // Runs the game binary for the tests.
 #include "support/run_binary.h"
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -80,6 +83,64 @@ RunResult RunGameWithoutRights(const std::vector<std::string>& args, const std::
                                const std::string& workDir) {
     const char* drop = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
     return Run(::geteuid() == 0 ? drop : "", args, stdinText, workDir);
+}
+
+BackgroundGame StartGameInBackground(const std::vector<std::string>& args,
+                                     const std::string& workDir) {
+    BackgroundGame g;
+    const std::string scratch = MakeTempDir();
+    g.outPath = scratch + "/stdout";
+    g.errPath = scratch + "/stderr";
+    std::vector<std::string> all = {TOVUKA02_BIN};
+    all.insert(all.end(), args.begin(), args.end());
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!workDir.empty() && chdir(workDir.c_str()) != 0) _exit(127);
+        const int in = open("/dev/null", O_RDONLY);
+        const int out = open(g.outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = open(g.errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(in, 0);
+        dup2(out, 1);
+        dup2(err, 2);
+        std::vector<char*> argv;
+        for (std::string& a : all)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    g.pid = pid;
+    return g;
+}
+
+RunResult WaitForGame(BackgroundGame& game, int timeoutMs, int* elapsedMs) {
+    RunResult result;
+    const auto start = std::chrono::steady_clock::now();
+    auto elapsed = [&] {
+        return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now() - start)
+                                    .count());
+    };
+    int raw = 0;
+    while (game.pid > 0) {
+        const pid_t done = waitpid(game.pid, &raw, WNOHANG);
+        if (done == game.pid) {
+            if (WIFEXITED(raw)) result.status = WEXITSTATUS(raw);
+            game.pid = -1;
+            break;
+        }
+        if (elapsed() > timeoutMs) {
+            kill(game.pid, SIGKILL);
+            waitpid(game.pid, &raw, 0);
+            game.pid = -1;
+            break;
+        }
+        usleep(20000);
+    }
+    if (elapsedMs != nullptr) *elapsedMs = elapsed();
+    result.out = ReadAll(game.outPath);
+    result.err = ReadAll(game.errPath);
+    return result;
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {

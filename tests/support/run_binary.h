@@ -31,4 +31,15 @@ std::string MakeTempDir();
 
 std::vector<std::string> SplitLines(const std::string& text);
 
+// The game binary running in the background (standard input empty, its output in files).
+struct BackgroundGame {
+    int pid = -1;
+    std::string outPath, errPath;
+};
+BackgroundGame StartGameInBackground(const std::vector<std::string>& args,
+                                     const std::string& workDir);
+// Waits at most timeoutMs for it to end; a game still running then is killed and reported
+// with status -1. elapsedMs is how long it took.
+RunResult WaitForGame(BackgroundGame& game, int timeoutMs, int* elapsedMs = nullptr);
+
 }  // namespace testing_support

@@ -30,6 +30,7 @@ int Run(const app::Options& options) {
         case app::RunKind::kWindow: break;
     }
     if (!options.replayPath.empty()) return app::RunWindowReplay(options.replayPath);
+    if (options.netHost || options.netJoin) return app::RunWindowNetwork(options);
     return app::RunWindow();
 }
 

@@ -169,13 +169,14 @@ int RunNetplayHeadless(const Options& options) {
         const int64_t frames = session.Game()->Confirmed() + 1;
         std::printf(
             "bench: %lld frames in %.3f s, rollbacks %lld, frames run again %lld, deepest %lld, "
-            "waits %lld, bytes sent %llu (%.1f per frame)\n",
+            "waits %lld, bytes sent %llu (%.1f per frame) in datagrams %llu\n",
             static_cast<long long>(frames), seconds, static_cast<long long>(s.rollbacks),
             static_cast<long long>(s.framesRerun), static_cast<long long>(s.deepest),
             static_cast<long long>(s.predictionWaits),
             static_cast<unsigned long long>(session.BytesSent()),
             frames > 0 ? static_cast<double>(session.BytesSent()) / static_cast<double>(frames)
-                       : 0.0);
+                       : 0.0,
+            static_cast<unsigned long long>(session.DatagramsSent()));
     }
     return status;
 }

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "app/netplay_window.h"
 #include "app/replay.h"
 #include "app/replay_window.h"
 #include "audio/audio_setup.h"
@@ -28,6 +29,7 @@
 #include "platform/window_presenter.h"
 #include "shell/form.h"
 #include "shell/launcher_view.h"
+#include "shell/net_settings.h"
 #include "shell/overlay.h"
 
 namespace app {
@@ -107,6 +109,7 @@ struct Session {
     ReplayPlayer* player = nullptr;  // null: a game played from the launcher
     int64_t frame = 0;
     bool launcherShown = false;
+    int netButton = 0;  // the launcher's Host or Join button was pressed
 };
 
 // The mode button starts the game and its recording. A recording that cannot be made is
@@ -208,7 +211,9 @@ void Turn(Window& w, shell::TForm1& form, Session& s) {
         s.launcherShown = true;
         platform::Milestone("launcher-drawn");
     }
-    if (button != 0) {
+    if (button == shell::LauncherView::kHostButton || button == shell::LauncherView::kJoinButton) {
+        s.netButton = button;
+    } else if (button != 0) {
         platform::Milestone("mode-button");
         StartGame(w, form, s, button);
     } else {
@@ -226,8 +231,44 @@ bool InvisibleWithoutBeingAsked() {
     return asked == nullptr || std::strstr(asked, driver) == nullptr;
 }
 
-// The window run, from the launcher or, given a replay, straight into its game.
-int RunInWindow(const Replay* replay) {
+// The network panel's choice as a session's settings; it is kept in netplay.ini.
+net::SessionConfig ConfigFromPanel(const shell::LauncherView& view, int button) {
+    net::SessionConfig c;
+    c.host = button == shell::LauncherView::kHostButton;
+    c.port = static_cast<uint16_t>(view.NetPort());
+    std::string address = view.NetAddress();
+    // "HOST:PORT" in the address box names the port to join; else the port box does.
+    const size_t colon = address.rfind(':');
+    if (!c.host && colon != std::string::npos && address.find(':') == colon) {
+        const long port = std::strtol(address.c_str() + colon + 1, nullptr, 10);
+        if (port >= 1 && port <= 65535) {
+            c.port = static_cast<uint16_t>(port);
+            address.resize(colon);
+        }
+    }
+    c.address = address;
+    c.seed = static_cast<uint32_t>(std::time(nullptr));
+    shell::SaveNetSettings({view.NetPort(), view.NetAddress()});
+    return c;
+}
+
+// A network game in this window, from the command line or the launcher; the program ends
+// with it.
+int NetworkGame(Window& w, shell::TForm1& form, Session& s, net::SessionConfig config) {
+    config.speed = form.controls.speed;
+    NetWindow nw;
+    nw.window = w.window;
+    nw.devices = w.devices.get();
+    nw.training = &s.overlay;
+    nw.becomeGameWindow = [&w, &form] { BecomeGameWindow(w, form); };
+    const int status = PlayNetworkGame(nw, form, config);
+    form.closeRequested = true;
+    return status;
+}
+
+// The window run, from the launcher or, given a replay, straight into its game; given a
+// network game, straight into that.
+int RunInWindow(const Replay* replay, const net::SessionConfig* network) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER | SDL_INIT_JOYSTICK) != 0) {
         std::fprintf(stderr, "tovuka02: SDL could not start: %s\n", SDL_GetError());
         return 1;
@@ -244,7 +285,7 @@ int RunInWindow(const Replay* replay) {
     int status = 0;
     {
         Window w;
-        if (!w.Open(replay == nullptr)) {
+        if (!w.Open(replay == nullptr && network == nullptr)) {
             std::fprintf(stderr, "tovuka02: cannot open the window: %s\n", SDL_GetError());
             status = 1;
         } else {
@@ -272,9 +313,17 @@ int RunInWindow(const Replay* replay) {
                 player->Start(*form);
                 if (form->idleInstalled) BecomeGameWindow(w, *form);
             }
+            if (w.launcherUp) {
+                const shell::NetSettings net = shell::LoadNetSettings();
+                w.launcher.SetNetPanel(net.port, net.address);
+            }
+            if (network != nullptr) status = NetworkGame(w, *form, *session, *network);
             while (!form->closeRequested) {
                 try {
                     Turn(w, *form, *session);
+                    if (session->netButton != 0)
+                        status = NetworkGame(w, *form, *session,
+                                             ConfigFromPanel(w.launcher, session->netButton));
                 } catch (const std::exception& e) {
                     // The frame in which it happened is cut short; the loop goes on.
                     ReportException(e.what());
@@ -292,7 +341,17 @@ int RunInWindow(const Replay* replay) {
 }  // namespace
 
 int RunWindow() {
-    return RunInWindow(nullptr);
+    return RunInWindow(nullptr, nullptr);
+}
+
+int RunWindowNetwork(const Options& options) {
+    net::SessionConfig config;
+    config.host = options.netHost;
+    config.port = static_cast<uint16_t>(options.netPort);
+    config.address = options.netAddress;
+    config.inputDelay = options.inputDelay;
+    config.seed = static_cast<uint32_t>(std::time(nullptr));
+    return RunInWindow(nullptr, &config);
 }
 
 int RunWindowReplay(const std::string& path) {
@@ -302,7 +361,7 @@ int RunWindowReplay(const std::string& path) {
         std::fprintf(stderr, "tovuka02: %s\n", error.c_str());
         return 2;
     }
-    return RunInWindow(&replay);
+    return RunInWindow(&replay, nullptr);
 }
 
 }  // namespace app

@@ -129,6 +129,10 @@ uint64_t Link::BytesSent() const {
     return host_ == nullptr ? 0 : host_->totalSentData;
 }
 
+uint64_t Link::DatagramsSent() const {
+    return host_ == nullptr ? 0 : host_->totalSentPackets;
+}
+
 uint32_t Link::RoundTripMs() const {
     return peer_ == nullptr ? 0 : peer_->roundTripTime;
 }

@@ -3,13 +3,12 @@
 // on a port; the joiner connects to it.
 #pragma once
 
+#include <enet/enet.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include <enet/enet.h>
-
 
 namespace net {
 
@@ -47,6 +46,8 @@ class Link {
 
     // Bytes handed to the network so far (ENet's count of what it sent, headers included).
     uint64_t BytesSent() const;
+    // Datagrams handed to the network so far.
+    uint64_t DatagramsSent() const;
     // The other side's round trip in milliseconds as ENet measures it.
     uint32_t RoundTripMs() const;
 

@@ -72,6 +72,9 @@ class Rollback {
     // a frame run or run again).
     bool TakeFightersBuilt();
 
+    // The events of the last frame run (the newest frame): the banners the picture shows.
+    const shell::FrameEvents& LastEvents() const { return events_; }
+
     // The state after a frame that is still kept (for a desync's dump), or null.
     const shell::GameState* StateAfter(int64_t frame) const;
 

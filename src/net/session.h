@@ -83,7 +83,11 @@ class Session final : public RollbackListener {
     bool ShouldWaitAFrame();
 
     const Rollback* Game() const { return rollback_.get(); }
+    // Whether a frame run or run again since the last call set up a fight (its sheets are
+    // wanted).
+    bool TakeFightersBuilt() { return rollback_ != nullptr && rollback_->TakeFightersBuilt(); }
     uint64_t BytesSent() const { return link_.BytesSent(); }
+    uint64_t DatagramsSent() const { return link_.DatagramsSent(); }
     uint32_t RoundTripMs() const { return link_.RoundTripMs(); }
 
     // Takes one message's bytes as if they came from the other side (the link does this;

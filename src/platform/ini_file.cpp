@@ -240,6 +240,21 @@ int32_t GetPrivateProfileInt(const char* section, const char* key, int32_t def,
     return ParseInt(p.value);
 }
 
+std::string GetPrivateProfileString(const char* section, const char* key, const std::string& def,
+                                    const std::string& path) {
+    if (section == nullptr || key == nullptr) return def;
+    std::string content, mark;
+    ReadStatus status = ReadStatus::kOk;
+    if (!ReadIniFile(path, content, mark, status)) return def;
+    const std::vector<Line> lines = SplitLines(content);
+    const Lookup found = Find(lines, Trim(section), Trim(key));
+    if (found.entry < 0) return def;
+    std::string_view v = ParseLine(lines[found.entry].text).value;
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+    return std::string(v);
+}
+
 bool WritePrivateProfileString(const char* section, const char* key, const char* value,
                                const std::string& path) {
     if (section == nullptr || key == nullptr || value == nullptr) return false;

@@ -49,6 +49,11 @@ std::string FullPathOf(const std::string& name);
 int32_t GetPrivateProfileInt(const char* section, const char* key, int32_t def,
                              const std::string& path);
 
+// The text of a key's value: trimmed, one pair of surrounding quotes dropped; def when the
+// file, section or key is missing (the same reading rules as the numbers).
+std::string GetPrivateProfileString(const char* section, const char* key, const std::string& def,
+                                    const std::string& path);
+
 bool WritePrivateProfileString(const char* section, const char* key, const char* value,
                                const std::string& path);
 

@@ -83,6 +83,11 @@ void FormShow(TForm1& form, uint32_t seed);
 // One frame of the frame loop.
 void AppIdle(TForm1& form);
 
+// The frame loop's part after the game's step: the picture of the state (with the banners
+// of form.frameEvents) drawn, the host's overlay, shown, and the rest of the period slept
+// out. A network game calls it on its own after the rollback's step.
+void ShowFrame(TForm1& form);
+
 // Sleeps out the rest of the frame period (40 ms plus extraMs).
 void WaitFrame(TForm1& form, int32_t extraMs);
 

@@ -17,7 +17,10 @@ void AppIdle(TForm1& form) {
     TakeFrameInput(form, *form.services.devices, input);
     GameFrame(form, input, form.frameEvents);
     PlayFrameEvents(form, form.frameEvents);
+    ShowFrame(form);
+}
 
+void ShowFrame(TForm1& form) {
     // 3. The paced period starts here: the state routine's time is not part of it.
     form.frameStartUs = form.services.clock->NowUs();
     form.frameStartMs = form.services.clock->NowMs();

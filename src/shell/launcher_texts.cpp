@@ -55,11 +55,15 @@ const char* const kSpeedResetButton = "スピード初期化";
 
 const char* const kModeButtons[4] = {"Single Mode (Free)", "VS Mode", "Single Mode (Tournament)",
                                      "View Mode(CPU VS CPU)"};
+const char* const kNetPanelLabel = "Online VS  Port";
+const char* const kNetAddressCaption = "Address";
+const char* const kNetHostText = "Host";
+const char* const kNetJoinText = "Join";
 const char* const kVersionLabel = "Ver.1.22 (2008.03.20)";
 const char* const kWindowCaption = "TOVUKA02";
 
 std::vector<const char*> AllLauncherTexts() {
-    std::vector<const char*> all;
+    std::vector<const char*> all = {kNetPanelLabel, kNetAddressCaption, kNetHostText, kNetJoinText};
     for (const char* t : kKeyItemTexts)
         all.push_back(t);
     for (const char* t : kPadItemTexts)

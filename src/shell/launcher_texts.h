@@ -45,6 +45,11 @@ extern const char* const kSpeedSlowLabel;
 extern const char* const kSpeedResetButton;
 
 extern const char* const kModeButtons[4];
+// The network panel under the mode buttons.
+extern const char* const kNetPanelLabel;
+extern const char* const kNetAddressCaption;
+extern const char* const kNetHostText;
+extern const char* const kNetJoinText;
 extern const char* const kVersionLabel;
 extern const char* const kWindowCaption;
 

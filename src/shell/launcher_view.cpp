@@ -77,6 +77,15 @@ const ImVec2 kSlowLabel{456, 48};  // inside GroupBox5
 constexpr Place kModeButton[4] = {
     {16, 424, 217, 25}, {232, 424, 217, 25}, {448, 424, 217, 25}, {664, 424, 217, 25}};
 constexpr float kArrowBox = 17;  // the speed bar's end buttons and thumb
+// The network panel, in the free strip under the mode buttons (the form's own controls
+// keep their places).
+constexpr float kNetTop = 458;
+const ImVec2 kNetLabel{16, 462};
+constexpr Place kNetPortBox{104, kNetTop, 56, 20};
+const ImVec2 kNetAddressLabel{168, 462};
+constexpr Place kNetAddressBox{220, kNetTop, 150, 20};
+constexpr Place kNetHostButton{378, kNetTop, 64, 21};
+constexpr Place kNetJoinButton{446, kNetTop, 64, 21};
 
 const char* const kRadioName[5] = {"RadioGroup1", "RadioGroup2", "RadioGroup3", "RadioGroup4",
                                    "RadioGroup5"};
@@ -96,9 +105,13 @@ enum TabOrder {
     kTabPad2,                      // three stops
     kTabKeys2 = kTabPad2 + 3,      // seven stops
     kTabModeButtons = kTabKeys2 + 7,
-    kTabCount = kTabModeButtons + 4,
+    kTabNetPort = kTabModeButtons + 4,
+    kTabNetAddress,
+    kTabNetHost,
+    kTabNetJoin,
+    kTabCount,
 };
-static_assert(kTabCount <= 32, "LauncherView keeps 32 tab stops");
+static_assert(kTabCount <= 48, "LauncherView keeps 48 tab stops");
 const int kRadioTab[5] = {kTabDisplay, kTabControl1, kTabControl2, kTabDifficulty, kTabMusic};
 const RadioGroup kRadioGroupOf[5] = {RadioGroup::kDisplayMode, RadioGroup::kControl1,
                                      RadioGroup::kControl2, RadioGroup::kDifficulty,
@@ -527,6 +540,7 @@ void LauncherView::DrawForm(TForm1& form, int& pressed) {
     for (bool& e : stopEnabled_)
         e = false;
     focusedStop_ = -1;  // found again while drawing
+    textActive_ = false;
 
     // Image1: the title picture.
     const ImVec2 imageMin(kImage1.x, kImage1.y);
@@ -589,6 +603,50 @@ void LauncherView::DrawForm(TForm1& form, int& pressed) {
     }
 
     Label("Label7", kVersionLabel, kLabel7.x, kLabel7.y);
+    NetPanel(pressed);
+}
+
+void LauncherView::NetPanel(int& pressed) {
+    Label("NetLabel", kNetPanelLabel, kNetLabel.x, kNetLabel.y);
+    TextBox("NetPort", netPort_, sizeof netPort_, kNetPortBox.x, kNetPortBox.y, kNetPortBox.w,
+            kTabNetPort, true);
+    Label("NetAddressLabel", kNetAddressCaption, kNetAddressLabel.x, kNetAddressLabel.y);
+    TextBox("NetAddress", netAddress_, sizeof netAddress_, kNetAddressBox.x, kNetAddressBox.y,
+            kNetAddressBox.w, kTabNetAddress, false);
+    if (PushButton("NetHost", kNetHostText, kNetHostButton.x, kNetHostButton.y, kNetHostButton.w,
+                   kNetHostButton.h, kTabNetHost) &&
+        NetPort() != 0)
+        pressed = kHostButton;
+    if (PushButton("NetJoin", kNetJoinText, kNetJoinButton.x, kNetJoinButton.y, kNetJoinButton.w,
+                   kNetJoinButton.h, kTabNetJoin) &&
+        netAddress_[0] != '\0')
+        pressed = kJoinButton;
+}
+
+// A one-line edit box with the sunken look of the key boxes.
+void LauncherView::TextBox(const char* name, char* text, size_t size, float x, float y, float w,
+                           int tabStop, bool digits) {
+    ImGui::SetCursorScreenPos(ImVec2(x, y));
+    ImGui::SetNextItemWidth(w);
+    ImGui::PushID(name);
+    ImGui::InputText("##text", text, size,
+                     digits ? ImGuiInputTextFlags_CharsDecimal : ImGuiInputTextFlags_CharsNoBlank);
+    ImGui::PopID();
+    if (ImGui::IsItemActive()) textActive_ = true;
+    RecordItem(name);
+    AfterTabStop(tabStop, true);
+    const ImVec2 min = ImGui::GetItemRectMin(), max = ImGui::GetItemRectMax();
+    FieldBevel(ImGui::GetWindowDrawList(), min, max);
+}
+
+void LauncherView::SetNetPanel(int port, const std::string& address) {
+    std::snprintf(netPort_, sizeof netPort_, "%d", port > 0 && port <= 65535 ? port : 7777);
+    std::snprintf(netAddress_, sizeof netAddress_, "%s", address.c_str());
+}
+
+int LauncherView::NetPort() const {
+    const long port = std::strtol(netPort_, nullptr, 10);
+    return port >= 1 && port <= 65535 ? static_cast<int>(port) : 0;
 }
 
 void LauncherView::Record(const char* name, ImVec2 min, ImVec2 max) {

@@ -52,8 +52,19 @@ class LauncherView {
 
     // Draws the launcher for the form's controls into the renderer and runs the events of the
     // controls the player used. Returns 1..4 when a mode button was pressed this frame (the
-    // host then calls Button1Click..Button4Click), else 0. The caller presents.
+    // host then calls Button1Click..Button4Click), kHostButton or kJoinButton for the
+    // network panel's buttons, else 0. The caller presents.
     int Frame(TForm1& form);
+    static constexpr int kHostButton = 5;
+    static constexpr int kJoinButton = 6;
+
+    // The network panel under the mode buttons: the port to host on (and to join at when
+    // the address names none) and the address to join.
+    void SetNetPanel(int port, const std::string& address);
+    int NetPort() const;  // 0 when the box holds no port
+    std::string NetAddress() const { return netAddress_; }
+    // A text box of the launcher has the keyboard: keys typed there are its own.
+    bool TextFocused() const { return textActive_; }
 
     void Shutdown();
 
@@ -78,6 +89,9 @@ class LauncherView {
     void PadBox(TForm1& form, int player, int button, int tabStop);
     void KeyBox(TForm1& form, int player, int key, int tabStop);
     void SpeedBar(TForm1& form, int tabStop);
+    void NetPanel(int& pressed);
+    void TextBox(const char* name, char* text, size_t size, float x, float y, float w, int tabStop,
+                 bool digits);
     bool PushButton(const char* name, const char* text, float x, float y, float w, float h,
                     int tabStop);
     void Label(const char* name, const char* text, float x, float y);
@@ -102,7 +116,7 @@ class LauncherView {
 
     // Keyboard movement between controls: the order of the tab stops, the one focused in
     // the last frame, and a Tab press waiting for the next frame.
-    static constexpr int kTabStops = 32;
+    static constexpr int kTabStops = 48;
     unsigned stopIds_[kTabStops] = {};
     bool stopEnabled_[kTabStops] = {};
     int focusedStop_ = -1;
@@ -126,6 +140,9 @@ class LauncherView {
     std::deque<MouseStep> mouseQueue_;
     ImVec2 mousePos_{-FLT_MAX, -FLT_MAX};
     bool mouseDown_[3] = {};
+
+    char netPort_[8] = "7777";
+    char netAddress_[64] = "";
 
     // The edit text of the key boxes and the item it was last made from.
     char keyText_[2][7][32] = {};

@@ -310,3 +310,12 @@ TEST_F(IniTest, FullPathAndDeadZoneFollowTheCurrentDirectory) {
     EXPECT_EQ(ReadPadDeadZone(), 3000);
     fs::current_path(old);
 }
+
+TEST_F(IniTest, TextValuesReadTrimmedWithoutTheirQuotes) {
+    Put("[net]\naddress =  \"host.example\"  \nother=plain text\nempty=\n");
+    EXPECT_EQ(GetPrivateProfileString("net", "address", "d", path), "host.example");
+    EXPECT_EQ(GetPrivateProfileString("NET", "other", "d", path), "plain text");
+    EXPECT_EQ(GetPrivateProfileString("net", "empty", "d", path), "");
+    EXPECT_EQ(GetPrivateProfileString("net", "missing", "d", path), "d");
+    EXPECT_EQ(GetPrivateProfileString("none", "address", "d", path), "d");
+}

@@ -417,7 +417,11 @@ TEST_F(LauncherViewTest, MouseReachesButtonsRadioGroupsAndTheSpeedBar) {
 TEST_F(LauncherViewTest, KeyboardWalksTheControlsAndPressesButtons) {
     Open();
     Frame();
-    // Shift+Tab from nowhere lands on the last control, the fourth mode button.
+    // Shift+Tab from nowhere lands on the last control, the network panel's Join button;
+    // four more back (Host, the address, the port) reach the fourth mode button.
+    Key(SDL_SCANCODE_TAB, KMOD_SHIFT);
+    for (int i = 0; i < 3; ++i)
+        Key(SDL_SCANCODE_TAB, KMOD_SHIFT);
     Key(SDL_SCANCODE_TAB, KMOD_SHIFT);
     Key(SDL_SCANCODE_SPACE);
     EXPECT_EQ(lastPressed_, 4);
@@ -425,9 +429,9 @@ TEST_F(LauncherViewTest, KeyboardWalksTheControlsAndPressesButtons) {
     Key(SDL_SCANCODE_RETURN);
     EXPECT_EQ(lastPressed_, 3) << "Enter presses the focused button";
 
-    // From Button3 on to Button4, round to the difficulty, the display mode, the music
-    // mode, Button5 and the speed bar.
-    for (int i = 0; i < 6; ++i)
+    // From Button3 on to Button4, the network panel's four, round to the difficulty, the
+    // display mode, the music mode, Button5 and the speed bar.
+    for (int i = 0; i < 10; ++i)
         Key(SDL_SCANCODE_TAB);
     Key(SDL_SCANCODE_RIGHT);
     Key(SDL_SCANCODE_RIGHT);
@@ -454,6 +458,37 @@ TEST_F(LauncherViewTest, TabSkipsDisabledPadBoxesAndTypingPicksAKey) {
 
     Type("x");  // "wx" is no key: nothing selected
     EXPECT_EQ(form_->controls.keyItem[0][0], -1);
+}
+
+// The network panel sits under the mode buttons without moving them; Host needs a port,
+// Join an address, and the boxes take typed text.
+TEST_F(LauncherViewTest, TheNetworkPanelHostsAndJoins) {
+    Open();
+    view_.SetNetPanel(7100, "");
+    Frame();
+    for (int b = 1; b <= 4; ++b) {
+        const shell::LauncherRect mode = Rect("Button" + std::to_string(b));
+        EXPECT_EQ(mode.top, 424) << "the mode buttons keep their row";
+        EXPECT_LE(mode.top + mode.height, Rect("NetHost").top);
+    }
+    EXPECT_LT(Rect("NetJoin").left + Rect("NetJoin").width, Rect("Label7").left)
+        << "clear of the version label";
+    Click("NetJoin");
+    EXPECT_EQ(Frame() + Frame(), 0) << "no address: Join does nothing";
+    Click("NetHost");
+    int pressed = Frame();
+    if (pressed == 0) pressed = Frame();
+    EXPECT_EQ(pressed, shell::LauncherView::kHostButton);
+    EXPECT_EQ(view_.NetPort(), 7100);
+    Click("NetAddress");
+    Frame();
+    Type("peer.example:7200");
+    EXPECT_TRUE(view_.TextFocused()) << "the keys typed belong to the box";
+    EXPECT_EQ(view_.NetAddress(), "peer.example:7200");
+    Click("NetJoin");
+    pressed = Frame();
+    if (pressed == 0) pressed = Frame();
+    EXPECT_EQ(pressed, shell::LauncherView::kJoinButton);
 }
 
 TEST_F(LauncherViewTest, ScreenshotForALook) {

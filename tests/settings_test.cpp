@@ -15,6 +15,7 @@
 
 #include "shell/form.h"
 #include "shell/launcher_events.h"
+#include "shell/net_settings.h"
 #include "shell/routines.h"
 #include "support/run_binary.h"
 
@@ -482,3 +483,20 @@ TEST_F(SettingsTest, AnythingButAFileReadsAsDefaultsWithoutWaiting) {
 }
 
 }  // namespace
+
+// netplay.ini: the network panel's port and address, beside gameoption.ini and apart
+// from it; nonsense in it gives the defaults.
+TEST_F(SettingsTest, TheNetworkPanelKeepsItsOwnFile) {
+    EXPECT_EQ(shell::LoadNetSettings().port, 7777);
+    EXPECT_EQ(shell::LoadNetSettings().address, "");
+    ASSERT_TRUE(shell::SaveNetSettings({7001, "example.org"}));
+    const shell::NetSettings back = shell::LoadNetSettings();
+    EXPECT_EQ(back.port, 7001);
+    EXPECT_EQ(back.address, "example.org");
+    EXPECT_FALSE(fs::exists(File())) << "gameoption.ini is not touched";
+    WriteFile(fs::path(dir_) / "netplay.ini",
+              "[netplay]\nport=99999\naddress=\"bad host;rm -rf\"\n");
+    EXPECT_EQ(shell::LoadNetSettings().port, 7777);
+    EXPECT_EQ(shell::LoadNetSettings().address, "");
+    EXPECT_FALSE(shell::SaveNetSettings({7001, "two words"}));
+}

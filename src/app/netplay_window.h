@@ -25,6 +25,6 @@ struct NetWindow {
 // The form has its services (clock, devices, sound, presenter) and this machine's settings
 // loaded. Returns the exit status: 0 when the game ended as asked (or the waiting was
 // given up), 3 when the other side vanished or refused, 4 on a desync.
-int PlayNetworkGame(NetWindow& w, shell::TForm1& form, const net::SessionConfig& config);
+int PlayNetworkGame(NetWindow& w, shell::TForm1& form, const net::SessionConfig& given);
 
 }  // namespace app

@@ -204,3 +204,51 @@ TEST_F(SdlPads, SubsystemGoneMeansNoPads) {
     EXPECT_FALSE(dev.JoyGetPos(static_cast<uint32_t>(index), info));
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
 }
+
+TEST(SdlIgnoredPads, TheListsNameVendorAndProduct) {
+    EXPECT_FALSE(PadIgnored(0x28de, 0x11ff, nullptr, nullptr));
+    EXPECT_TRUE(PadIgnored(0x045e, 0x028e, "0x28de/0x11ff,0x045e/0x028e", nullptr));
+    EXPECT_FALSE(PadIgnored(0x045e, 0x028f, "0x28de/0x11ff,0x045e/0x028e", nullptr));
+    EXPECT_TRUE(PadIgnored(0x054c, 0x05c4, " 0x054C/0x05C4 ", nullptr)) << "blanks, capitals";
+    EXPECT_FALSE(PadIgnored(0x054c, 0x05c4, "0x054c", nullptr)) << "a vendor alone names nothing";
+    // The except list names the only pads to use.
+    EXPECT_TRUE(PadIgnored(0x045e, 0x028e, nullptr, "0x28de/0x11ff"));
+    EXPECT_FALSE(PadIgnored(0x28de, 0x11ff, "0x28de/0x11ff", "0x28de/0x11ff"));
+}
+
+// Steam shows a pad twice: the real device, which it puts into the ignore list, and its
+// own virtual pad. The game sees only the second, as its joystick 0.
+TEST_F(SdlPads, PadsALauncherHidesAreNotCounted) {
+    SDL_VirtualJoystickDesc hidden{};
+    hidden.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    hidden.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    hidden.naxes = 2;
+    hidden.nbuttons = 12;
+    hidden.nhats = 1;
+    hidden.vendor_id = 0x045e;
+    hidden.product_id = 0x028e;
+    SDL_VirtualJoystickDesc shown = hidden;
+    shown.vendor_id = 0x28de;
+    shown.product_id = 0x11ff;
+    const int a = SDL_JoystickAttachVirtualEx(&hidden);
+    const int b = SDL_JoystickAttachVirtualEx(&shown);
+    ASSERT_GE(a, 0) << SDL_GetError();
+    ASSERT_GE(b, 0) << SDL_GetError();
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_IGNORE_DEVICES, "0x045e/0x028e");
+    {
+        SdlDevices dev;
+        Set(b, 32767, 0, SDL_HAT_CENTERED, 0b10);
+        JoyInfo info{};
+        ASSERT_TRUE(dev.JoyGetPos(0, info));
+        EXPECT_EQ(info.buttons, 0b10u) << "joystick 0 is the pad the launcher shows";
+        EXPECT_FALSE(dev.JoyGetPos(1, info)) << "the hidden pad is not a second joystick";
+    }
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_IGNORE_DEVICES, "");
+    {
+        SdlDevices dev;
+        JoyInfo info{};
+        EXPECT_TRUE(dev.JoyGetPos(1, info)) << "without the list both count";
+    }
+    SDL_JoystickDetachVirtual(b);
+    SDL_JoystickDetachVirtual(a);
+}

@@ -17,6 +17,7 @@
 #include "shell/launcher_events.h"
 #include "shell/net_settings.h"
 #include "shell/routines.h"
+#include "shell/window_settings.h"
 #include "support/run_binary.h"
 
 namespace {
@@ -499,4 +500,22 @@ TEST_F(SettingsTest, TheNetworkPanelKeepsItsOwnFile) {
     EXPECT_EQ(shell::LoadNetSettings().port, 7777);
     EXPECT_EQ(shell::LoadNetSettings().address, "");
     EXPECT_FALSE(shell::SaveNetSettings({7001, "two words"}));
+}
+
+// window.ini: the game window's size and full screen's scaling, apart from gameoption.ini.
+TEST_F(SettingsTest, TheWindowSizeKeepsItsOwnFile) {
+    EXPECT_EQ(shell::LoadWindowSettings().scale, 1);
+    ASSERT_TRUE(shell::SaveWindowSettings({0, true}));
+    EXPECT_EQ(shell::LoadWindowSettings().scale, 0);
+    EXPECT_TRUE(shell::LoadWindowSettings().sharpFullScreen);
+    EXPECT_FALSE(fs::exists(File()));
+    WriteFile(fs::path(dir_) / "window.ini", "[window]\nscale=9\nsharp_full_screen=7\n");
+    EXPECT_EQ(shell::LoadWindowSettings().scale, 1);
+    EXPECT_FALSE(shell::LoadWindowSettings().sharpFullScreen);
+    // The largest multiple that fits a desktop, at least 1; a chosen one as it is.
+    EXPECT_EQ(shell::WindowMultiple({0, false}, 3840, 2160), 3);
+    EXPECT_EQ(shell::WindowMultiple({0, false}, 2560, 1600), 2);
+    EXPECT_EQ(shell::WindowMultiple({0, false}, 1024, 700), 1);
+    EXPECT_EQ(shell::WindowMultiple({0, false}, 640, 480), 1);
+    EXPECT_EQ(shell::WindowMultiple({3, false}, 1920, 1080), 3);
 }

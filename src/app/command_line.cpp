@@ -366,6 +366,14 @@ bool Parser::GameOption(const char* a, bool& known) {
         if (!Number(0, 4, n)) return false;
         o_.inputDelay = static_cast<int>(n);
         o_.hasInputDelay = true;
+    } else if (std::strcmp(a, "--game-dir") == 0) {
+        Use(kWindowRun | kHeadlessRun | kMatchupRun);
+        if (!Value(value)) return false;
+        if (value[0] == '\0') {
+            error_ = "--game-dir needs a folder";
+            return false;
+        }
+        o_.gameDir = value;
     } else if (std::strcmp(a, "--sync-test") == 0) {
         Use(kHeadlessRun);
         if (!Number(1, 8, n)) return false;

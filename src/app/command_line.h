@@ -38,6 +38,7 @@ struct Options {
     bool overlay = false;    // headless: the training overlay shown from the start
     int seeds = 10;          // matchups: fights per pairing and side
     std::string csvPath;     // matchups: the table as CSV
+    std::string gameDir;     // the game folder to run in (game_folder.h)
     int syncDepth = 0;       // headless: the sync test's frames (1..8), 0 for none
     // A network game: host on netPort, or join netAddress:netPort.
     bool netHost = false;

@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/dump_fighter.h"
+#include "app/game_folder.h"
 #include "app/headless.h"
 #include "app/matchups.h"
 #include "app/replay_window.h"
@@ -43,6 +44,10 @@ int main(int argc, char** argv) {
     if (!app::ParseCommandLine(argc, argv, options, error)) {
         std::fprintf(stderr, "tovuka02: %s\n", error.c_str());
         return 2;
+    }
+    if (!app::EnterGameFolder(options, error)) {
+        std::fprintf(stderr, "tovuka02: %s\n", error.c_str());
+        return 1;
     }
     return CheckStandardOutput(Run(options));
 }

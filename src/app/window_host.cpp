@@ -31,6 +31,7 @@
 #include "shell/launcher_view.h"
 #include "shell/net_settings.h"
 #include "shell/overlay.h"
+#include "shell/window_settings.h"
 
 namespace app {
 
@@ -56,10 +57,11 @@ struct Window {
     std::unique_ptr<platform::SdlDevices> devices;
     shell::LauncherView launcher;
     bool launcherUp = false;
+    shell::WindowSettings settings = shell::LoadWindowSettings();
 
     bool Open(bool withLauncher) {
         window = SDL_CreateWindow("TOVUKA02", kLauncherLeft, kLauncherTop, kLauncherWidth,
-                                  kLauncherHeight, SDL_WINDOW_SHOWN);
+                                  kLauncherHeight, SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI);
         if (window == nullptr) return false;
         renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
         if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
@@ -87,16 +89,31 @@ struct Window {
     }
 };
 
-// The launcher is taken down and the window becomes the borderless 800 x 600 game window
-// in the middle of the desktop (integer halves of the desktop size, minus 399 and 299).
+// The launcher is taken down and the window becomes the borderless game window, a whole
+// multiple of 800 x 600 (window.ini), in the middle of the desktop (integer halves of the
+// desktop size, minus 399 and 299 for the plain size). On a high-density desktop the
+// multiple counts real pixels.
 void BecomeGameWindow(Window& w, const shell::TForm1& form) {
     w.TakeDownLauncher();
+    const int display = SDL_GetWindowDisplayIndex(w.window);
     SDL_Rect desktop{0, 0, 800, 600};
-    SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(w.window), &desktop);
+    SDL_GetDisplayBounds(display, &desktop);
+    SDL_Rect usable = desktop;
+    SDL_GetDisplayUsableBounds(display, &usable);
+    int windowW = 0, windowH = 0, pixelsW = 0, pixelsH = 0;
+    SDL_GetWindowSize(w.window, &windowW, &windowH);
+    SDL_GetRendererOutputSize(w.renderer, &pixelsW, &pixelsH);
+    const double density =
+        windowW > 0 && pixelsW > 0 ? static_cast<double>(pixelsW) / windowW : 1.0;
+    const int multiple = shell::WindowMultiple(w.settings, static_cast<int>(usable.w * density),
+                                               static_cast<int>(usable.h * density));
+    const int width = static_cast<int>(800 * multiple / density);
+    const int height = static_cast<int>(600 * multiple / density);
     SDL_SetWindowBordered(w.window, SDL_FALSE);
-    SDL_SetWindowSize(w.window, 800, 600);
-    SDL_SetWindowPosition(w.window, desktop.x + desktop.w / 2 - 399,
-                          desktop.y + desktop.h / 2 - 299);
+    SDL_SetWindowSize(w.window, width, height);
+    SDL_SetWindowPosition(w.window, desktop.x + desktop.w / 2 - (width / 2 - 1),
+                          desktop.y + desktop.h / 2 - (height / 2 - 1));
+    w.presenter->SetSharpFullScreen(w.settings.sharpFullScreen);
     w.presenter->ApplyWindowMode(form.display.windowed != 0);
 }
 
@@ -115,6 +132,11 @@ struct Session {
 // The mode button starts the game and its recording. A recording that cannot be made is
 // reported once; the game runs anyway.
 void StartGame(Window& w, shell::TForm1& form, Session& s, int button) {
+    if (w.launcherUp) {
+        w.settings.scale = w.launcher.WindowScale();
+        w.settings.sharpFullScreen = w.launcher.SharpFullScreen();
+        shell::SaveWindowSettings(w.settings);
+    }
     ReplayHeader header;
     header.seed = s.seed;
     header.mode = button;
@@ -232,7 +254,11 @@ bool InvisibleWithoutBeingAsked() {
 }
 
 // The network panel's choice as a session's settings; it is kept in netplay.ini.
-net::SessionConfig ConfigFromPanel(const shell::LauncherView& view, int button) {
+net::SessionConfig ConfigFromPanel(Window& w, int button) {
+    const shell::LauncherView& view = w.launcher;
+    w.settings.scale = view.WindowScale();
+    w.settings.sharpFullScreen = view.SharpFullScreen();
+    shell::SaveWindowSettings(w.settings);
     net::SessionConfig c;
     c.host = button == shell::LauncherView::kHostButton;
     c.port = static_cast<uint16_t>(view.NetPort());
@@ -316,14 +342,15 @@ int RunInWindow(const Replay* replay, const net::SessionConfig* network) {
             if (w.launcherUp) {
                 const shell::NetSettings net = shell::LoadNetSettings();
                 w.launcher.SetNetPanel(net.port, net.address);
+                w.launcher.SetWindowChoice(w.settings.scale, w.settings.sharpFullScreen);
             }
             if (network != nullptr) status = NetworkGame(w, *form, *session, *network);
             while (!form->closeRequested) {
                 try {
                     Turn(w, *form, *session);
                     if (session->netButton != 0)
-                        status = NetworkGame(w, *form, *session,
-                                             ConfigFromPanel(w.launcher, session->netButton));
+                        status =
+                            NetworkGame(w, *form, *session, ConfigFromPanel(w, session->netButton));
                 } catch (const std::exception& e) {
                     // The frame in which it happened is cut short; the loop goes on.
                     ReportException(e.what());

@@ -125,12 +125,56 @@ void SdlDevices::HandleEvent(const SDL_Event& event) {
     if (event.type == SDL_JOYDEVICEADDED || event.type == SDL_JOYDEVICEREMOVED) ReleaseAll();
 }
 
+namespace {
+
+// "0xVVVV/0xPPPP" entries, separated by commas (or spaces), as SDL writes them.
+bool Listed(const char* list, uint16_t vendor, uint16_t product) {
+    if (list == nullptr) return false;
+    const char* p = list;
+    while (*p != '\0') {
+        char* end = nullptr;
+        const unsigned long v = std::strtoul(p, &end, 16);
+        if (end == p) {
+            ++p;
+            continue;
+        }
+        p = end;
+        if (*p != '/') continue;
+        ++p;
+        const unsigned long d = std::strtoul(p, &end, 16);
+        if (end == p) continue;
+        p = end;
+        if (v == vendor && d == product) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool PadIgnored(uint16_t vendor, uint16_t product, const char* ignore, const char* except) {
+    if (except != nullptr && except[0] != '\0') return !Listed(except, vendor, product);
+    return Listed(ignore, vendor, product);
+}
+
+int SdlDevices::DeviceIndexOf(uint32_t number) {
+    const char* ignore = SDL_GetHint(SDL_HINT_GAMECONTROLLER_IGNORE_DEVICES);
+    const char* except = SDL_GetHint(SDL_HINT_GAMECONTROLLER_IGNORE_DEVICES_EXCEPT);
+    uint32_t seen = 0;
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        if (PadIgnored(SDL_JoystickGetDeviceVendor(i), SDL_JoystickGetDeviceProduct(i), ignore,
+                       except))
+            continue;
+        if (seen++ == number) return i;
+    }
+    return -1;
+}
+
 SDL_Joystick* SdlDevices::Joystick(uint32_t number) {
     if (number >= static_cast<uint32_t>(kMaxJoysticks)) return nullptr;
     if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) return nullptr;
     Slot& slot = slots_[number];
-    const int index = static_cast<int>(number);
-    if (index >= SDL_NumJoysticks()) {
+    const int index = DeviceIndexOf(number);
+    if (index < 0) {
         Release(slot);
         return nullptr;
     }

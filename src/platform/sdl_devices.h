@@ -36,9 +36,16 @@ void FillKeySnapshot(const uint8_t* sdlKeys, int sdlKeyCount, uint32_t mouseButt
 // 0 or 65535 when pressed, 32767 when centred.
 JoyInfo JoyInfoFromState(int axisX, int axisY, int hat, uint32_t buttons);
 
+// Whether a pad is to be left alone because a launcher said so: Steam and its like put the
+// pads they present again through a virtual pad of their own into
+// SDL_GAMECONTROLLER_IGNORE_DEVICES ("0xVID/0xPID,..."), or name the only pads to use in
+// SDL_GAMECONTROLLER_IGNORE_DEVICES_EXCEPT. Null lists name nothing.
+bool PadIgnored(uint16_t vendor, uint16_t product, const char* ignore, const char* except);
+
 class SdlDevices final : public InputDevices {
   public:
-    // Joystick numbers 0 .. kMaxJoysticks - 1 are the n-th joystick in SDL's device order.
+    // Joystick numbers 0 .. kMaxJoysticks - 1 are the n-th joystick in SDL's device order,
+    // not counting the pads the ignore lists name (PadIgnored), so a pad is not seen twice.
     static constexpr int kMaxJoysticks = 4;
 
     SdlDevices() = default;
@@ -64,6 +71,8 @@ class SdlDevices final : public InputDevices {
     };
 
     SDL_Joystick* Joystick(uint32_t number);
+    // SDL's device index of joystick `number`, or -1.
+    static int DeviceIndexOf(uint32_t number);
     void Release(Slot& slot);
     void ReleaseAll();
 

@@ -43,9 +43,19 @@ void SdlWindowPresenter::ApplyWindowMode(bool windowed) {
     appliedMode_ = mode;
     if (SDL_Window* window = SDL_RenderGetWindow(renderer_))
         SDL_SetWindowFullscreen(window, windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    // 800 x 600 logical pixels: 1:1 in the game window, scaled with black bars when the
-    // window covers a desktop of another shape.
+    // 800 x 600 logical pixels: a whole multiple in the game window, scaled with black bars
+    // when the window covers a desktop of another shape.
     SDL_RenderSetLogicalSize(renderer_, kWidth, kHeight);
+    const bool sharp = windowed || sharpFullScreen_;
+    SDL_RenderSetIntegerScale(renderer_, sharp ? SDL_TRUE : SDL_FALSE);
+    if (texture_ != nullptr)
+        SDL_SetTextureScaleMode(texture_, sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+}
+
+void SdlWindowPresenter::SetSharpFullScreen(bool sharp) {
+    if (sharp == sharpFullScreen_) return;
+    sharpFullScreen_ = sharp;
+    appliedMode_ = -1;  // applied again at the next frame
 }
 
 void SdlWindowPresenter::Render(const uint32_t* pixels, bool windowed) {

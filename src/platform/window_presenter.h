@@ -35,9 +35,12 @@ class SdlWindowPresenter final : public Presenter {
     SdlWindowPresenter(const SdlWindowPresenter&) = delete;
     SdlWindowPresenter& operator=(const SdlWindowPresenter&) = delete;
 
-    // Window mode: the window as it is, the picture 1:1. Full-screen mode: the window
-    // covers the desktop, the picture scaled to fit.
+    // Window mode: the window as it is (a whole multiple of 800 x 600), the picture scaled
+    // by that multiple with sharp pixels. Full-screen mode: the window covers the desktop,
+    // the picture scaled to fit with its aspect kept, smoothly, or by the largest whole
+    // multiple that fits when sharp full screen is asked for.
     void ApplyWindowMode(bool windowed);
+    void SetSharpFullScreen(bool sharp);
 
     // Uploads the frame (or black while there is none) and shows it.
     void Present(const uint32_t* pixels, bool windowed) override;
@@ -62,6 +65,7 @@ class SdlWindowPresenter final : public Presenter {
     SDL_Renderer* renderer_;
     SDL_Texture* texture_ = nullptr;
     int appliedMode_ = -1;  // -1 none yet, 0 full screen, 1 window
+    bool sharpFullScreen_ = false;
     bool shownOnce_ = false;
 };
 

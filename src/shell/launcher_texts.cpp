@@ -59,11 +59,16 @@ const char* const kNetPanelLabel = "Online VS  Port";
 const char* const kNetAddressCaption = "Address";
 const char* const kNetHostText = "Host";
 const char* const kNetJoinText = "Join";
+const char* const kWindowScaleTexts[4] = {"Window: fit", "Window: x1", "Window: x2", "Window: x3"};
+const char* const kSharpTexts[2] = {"Full screen: smooth", "Full screen: sharp"};
 const char* const kVersionLabel = "Ver.1.22 (2008.03.20)";
 const char* const kWindowCaption = "TOVUKA02";
 
 std::vector<const char*> AllLauncherTexts() {
-    std::vector<const char*> all = {kNetPanelLabel, kNetAddressCaption, kNetHostText, kNetJoinText};
+    std::vector<const char*> all = {kNetPanelLabel, kNetAddressCaption, kNetHostText,
+                                    kNetJoinText,   kSharpTexts[0],     kSharpTexts[1]};
+    for (const char* t : kWindowScaleTexts)
+        all.push_back(t);
     for (const char* t : kKeyItemTexts)
         all.push_back(t);
     for (const char* t : kPadItemTexts)

@@ -50,6 +50,9 @@ extern const char* const kNetPanelLabel;
 extern const char* const kNetAddressCaption;
 extern const char* const kNetHostText;
 extern const char* const kNetJoinText;
+// The window's size (by scale 0 = the largest that fits, 1..3) and full screen's scaling.
+extern const char* const kWindowScaleTexts[4];
+extern const char* const kSharpTexts[2];
 extern const char* const kVersionLabel;
 extern const char* const kWindowCaption;
 

@@ -86,6 +86,8 @@ const ImVec2 kNetAddressLabel{168, 462};
 constexpr Place kNetAddressBox{220, kNetTop, 150, 20};
 constexpr Place kNetHostButton{378, kNetTop, 64, 21};
 constexpr Place kNetJoinButton{446, kNetTop, 64, 21};
+constexpr Place kWindowScaleButton{530, kNetTop, 96, 21};
+constexpr Place kSharpButton{630, kNetTop, 120, 21};
 
 const char* const kRadioName[5] = {"RadioGroup1", "RadioGroup2", "RadioGroup3", "RadioGroup4",
                                    "RadioGroup5"};
@@ -109,6 +111,8 @@ enum TabOrder {
     kTabNetAddress,
     kTabNetHost,
     kTabNetJoin,
+    kTabWindowScale,
+    kTabSharp,
     kTabCount,
 };
 static_assert(kTabCount <= 48, "LauncherView keeps 48 tab stops");
@@ -604,6 +608,22 @@ void LauncherView::DrawForm(TForm1& form, int& pressed) {
 
     Label("Label7", kVersionLabel, kLabel7.x, kLabel7.y);
     NetPanel(pressed);
+    WindowChoice();
+}
+
+void LauncherView::WindowChoice() {
+    if (PushButton("WindowScale", kWindowScaleTexts[windowScale_ & 3], kWindowScaleButton.x,
+                   kWindowScaleButton.y, kWindowScaleButton.w, kWindowScaleButton.h,
+                   kTabWindowScale))
+        windowScale_ = windowScale_ == 3 ? 0 : windowScale_ == 0 ? 1 : windowScale_ + 1;
+    if (PushButton("SharpFullScreen", kSharpTexts[sharpFullScreen_ ? 1 : 0], kSharpButton.x,
+                   kSharpButton.y, kSharpButton.w, kSharpButton.h, kTabSharp))
+        sharpFullScreen_ = !sharpFullScreen_;
+}
+
+void LauncherView::SetWindowChoice(int scale, bool sharp) {
+    windowScale_ = scale >= 0 && scale <= 3 ? scale : 1;
+    sharpFullScreen_ = sharp;
 }
 
 void LauncherView::NetPanel(int& pressed) {

@@ -63,6 +63,12 @@ class LauncherView {
     void SetNetPanel(int port, const std::string& address);
     int NetPort() const;  // 0 when the box holds no port
     std::string NetAddress() const { return netAddress_; }
+    // The window's size and full screen's scaling (window_settings.h): the buttons in the
+    // strip under the mode buttons step through them.
+    void SetWindowChoice(int scale, bool sharp);
+    int WindowScale() const { return windowScale_; }
+    bool SharpFullScreen() const { return sharpFullScreen_; }
+
     // A text box of the launcher has the keyboard: keys typed there are its own.
     bool TextFocused() const { return textActive_; }
 
@@ -90,6 +96,7 @@ class LauncherView {
     void KeyBox(TForm1& form, int player, int key, int tabStop);
     void SpeedBar(TForm1& form, int tabStop);
     void NetPanel(int& pressed);
+    void WindowChoice();
     void TextBox(const char* name, char* text, size_t size, float x, float y, float w, int tabStop,
                  bool digits);
     bool PushButton(const char* name, const char* text, float x, float y, float w, float h,
@@ -141,6 +148,8 @@ class LauncherView {
     ImVec2 mousePos_{-FLT_MAX, -FLT_MAX};
     bool mouseDown_[3] = {};
 
+    int windowScale_ = 1;
+    bool sharpFullScreen_ = false;
     char netPort_[8] = "7777";
     char netAddress_[64] = "";
 

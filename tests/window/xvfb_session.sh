@@ -1,11 +1,13 @@
 # Shared by the window tests: starts a private Xvfb display and stops it on exit.
-# Usage: source this file, then call start_xvfb.
+# Usage: source this file, then call start_xvfb [WIDTHxHEIGHTxDEPTH] (1280x1024x24 unless
+# given).
 
 start_xvfb() {
+    local screen=${1:-1280x1024x24}
     local n
     for n in $(seq 90 140); do
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            Xvfb ":$n" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
             XVFB_PID=$!
             export DISPLAY=":$n"
             local i

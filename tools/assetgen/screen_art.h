@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace assetgen {
@@ -29,5 +30,8 @@ std::vector<uint32_t> PaintBackground();
 
 // The launcher's 500 x 200 title picture, opaque.
 std::vector<uint32_t> PaintTitle();
+// The game's icon for the desktop's menus: the title's sun and kicker in a rounded square,
+// size x size pixels, as a PNG file.
+bool WriteIcon(int size, const std::string& path);
 
 }  // namespace assetgen

@@ -542,6 +542,12 @@ bool GenerateScreenSheets(const Output& out) {
     ok = WriteBmp24(dir + "parts02.bmp", 800, 600, stage) && ok;
     ok = WriteBmp24(dir + "parts03.bmp", kParts3W, kParts3H, PaintParts3()) && ok;
     ok = WriteBmp24(dir + "title.bmp", 500, 200, PaintTitle()) && ok;
+    // The icons go with the installed game, not into its folder.
+    for (int size : {48, 64, 128, 256}) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        ok = WriteIcon(size, out.generatedDir + "/icons/hicolor/" + name + "/apps/tovuka02.png") &&
+             ok;
+    }
     return ok;
 }
 

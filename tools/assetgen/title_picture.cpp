@@ -2,6 +2,8 @@
 // fighter's high kick in silhouette against the sun, an ink brush stroke behind the name
 // and a red seal, framed for the grey launcher window.
 #include <cmath>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "assetgen/screen_art.h"
@@ -236,6 +238,32 @@ void Frame(cairo_t* cr) {
 }
 
 }  // namespace
+
+bool WriteIcon(int size, const std::string& path) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
+    cairo_t* cr = cairo_create(surface);
+    // A rounded square, like the icons beside it in a menu.
+    const double s = size, r = s * 0.17;
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, s - r, r, r, -kTau / 4, 0);
+    cairo_arc(cr, s - r, s - r, r, 0, kTau / 4);
+    cairo_arc(cr, r, s - r, r, kTau / 4, kTau / 2);
+    cairo_arc(cr, r, r, r, kTau / 2, 3 * kTau / 4);
+    cairo_close_path(cr);
+    cairo_clip(cr);
+    // The sun with the kicker, from the title picture, filling the square.
+    cairo_scale(cr, s / 186.0, s / 186.0);
+    cairo_translate(cr, -315, 4);
+    Backdrop(cr);
+    Sun(cr);
+    Kicker(cr);
+    cairo_destroy(cr);
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(surface);
+    return ok;
+}
 
 std::vector<uint32_t> PaintTitle() {
     Canvas canvas(kW, kH);

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (error.empty() || error.size() > 400) __builtin_trap();  // one short reason
         return 0;
     }
-    if (!SettingsFit(replay.header.controls) || !InRange(replay.header.mode, 1, 4))
+    if (!SettingsFit(replay.header.controls) || !InRange(replay.header.mode, 1, 5))
         __builtin_trap();
     if (replay.frames < 0 || replay.frames > app::kReplayVersion1MaxFrames + 1000000000LL)
         __builtin_trap();

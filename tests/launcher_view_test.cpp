@@ -417,9 +417,10 @@ TEST_F(LauncherViewTest, MouseReachesButtonsRadioGroupsAndTheSpeedBar) {
 TEST_F(LauncherViewTest, KeyboardWalksTheControlsAndPressesButtons) {
     Open();
     Frame();
-    // Shift+Tab from nowhere lands on the last control, full screen's scaling; six more back
-    // (the window size, Join, Host, the address, the port) reach the fourth mode button.
-    for (int i = 0; i < 7; ++i)
+    // Shift+Tab from nowhere lands on the last control, full screen's scaling; seven more
+    // back (the window size, Join, Host, the address, the port, Training) reach the fourth
+    // mode button.
+    for (int i = 0; i < 8; ++i)
         Key(SDL_SCANCODE_TAB, KMOD_SHIFT);
     Key(SDL_SCANCODE_SPACE);
     EXPECT_EQ(lastPressed_, 4);
@@ -427,9 +428,9 @@ TEST_F(LauncherViewTest, KeyboardWalksTheControlsAndPressesButtons) {
     Key(SDL_SCANCODE_RETURN);
     EXPECT_EQ(lastPressed_, 3) << "Enter presses the focused button";
 
-    // From Button3 on to Button4, the network panel's four, the window's two, round to the
-    // difficulty, the display mode, the music mode, Button5 and the speed bar.
-    for (int i = 0; i < 12; ++i)
+    // From Button3 on to Button4, Training, the network panel's four, the window's two,
+    // round to the difficulty, the display mode, the music mode, Button5 and the speed bar.
+    for (int i = 0; i < 13; ++i)
         Key(SDL_SCANCODE_TAB);
     Key(SDL_SCANCODE_RIGHT);
     Key(SDL_SCANCODE_RIGHT);

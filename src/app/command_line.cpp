@@ -22,6 +22,7 @@ constexpr unsigned kDumpRun = Bit(RunKind::kDumpFighter);
 constexpr unsigned kMatchupRun = Bit(RunKind::kMatchups);
 
 constexpr int kModeVersusNumber = 2;
+constexpr int kModeTrainingNumber = 5;
 
 bool ParseInt(const char* text, int64_t low, int64_t high, int64_t& out) {
     if (text == nullptr || *text == '\0') return false;
@@ -34,8 +35,8 @@ bool ParseInt(const char* text, int64_t low, int64_t high, int64_t& out) {
 }
 
 int ModeByName(const char* name) {
-    static const char* const kNames[] = {"free", "vs", "tournament", "view"};
-    for (int i = 0; i < 4; ++i)
+    static const char* const kNames[] = {"free", "vs", "tournament", "view", "training"};
+    for (int i = 0; i < 5; ++i)
         if (std::strcmp(name, kNames[i]) == 0) return i + 1;
     return 0;
 }
@@ -311,7 +312,7 @@ bool Parser::GameOption(const char* a, bool& known) {
         if (!Value(value)) return false;
         o_.mode = ModeByName(value);
         if (o_.mode == 0) {
-            error_ = "--mode: " + Quoted(value) + " is not free, vs, tournament or view";
+            error_ = "--mode: " + Quoted(value) + " is not free, vs, tournament, view or training";
             return false;
         }
     } else if (std::strcmp(a, "--difficulty") == 0) {
@@ -366,6 +367,11 @@ bool Parser::GameOption(const char* a, bool& known) {
         if (!Number(0, 4, n)) return false;
         o_.inputDelay = static_cast<int>(n);
         o_.hasInputDelay = true;
+    } else if (std::strcmp(a, "--training") == 0) {
+        // The training room: in the window straight away, headless as --mode training.
+        Use(kWindowRun | kHeadlessRun);
+        o_.mode = kModeTrainingNumber;
+        o_.training = true;
     } else if (std::strcmp(a, "--game-dir") == 0) {
         Use(kWindowRun | kHeadlessRun | kMatchupRun);
         if (!Value(value)) return false;

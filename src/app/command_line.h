@@ -20,7 +20,8 @@ struct Options {
     bool hasSeed = false;
     uint32_t seed = 0;
     int64_t frames = 100000;
-    int mode = 0;  // 0: no mode button; else 1 free, 2 vs, 3 tournament, 4 view
+    int mode = 0;  // 0: no mode button; else 1 free, 2 vs, 3 tournament, 4 view, 5 training
+    bool training = false;  // --training
     bool hasDifficulty = false;
     int difficulty = 0;
     bool hasSpeed = false;

@@ -206,7 +206,9 @@ int RunHeadless(const Options& options) {
         shots.SetFrame(frame);
         shell::AppIdle(*form);
         recorder.EndFrame();
-        if (writer && !writer->Write(*form, frame, sounds)) {
+        const shell::TrainingState* training =
+            form->gameMode == shell::kModeTraining ? &form->training : nullptr;
+        if (writer && !writer->Write(*form, frame, sounds, training)) {
             trace.failure = errno != 0 ? errno : EIO;
             ++frame;
             break;

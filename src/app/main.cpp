@@ -32,6 +32,7 @@ int Run(const app::Options& options) {
     }
     if (!options.replayPath.empty()) return app::RunWindowReplay(options.replayPath);
     if (options.netHost || options.netJoin) return app::RunWindowNetwork(options);
+    if (options.training) return app::RunWindowTraining();
     return app::RunWindow();
 }
 

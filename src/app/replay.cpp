@@ -6,6 +6,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "shell/training.h"
+
 namespace app {
 
 void PressModeButton(shell::TForm1& form, int mode) {
@@ -14,6 +16,7 @@ void PressModeButton(shell::TForm1& form, int mode) {
         case 2: shell::Button2Click(form); break;
         case 3: shell::Button3Click(form); break;
         case 4: shell::Button4Click(form); break;
+        case 5: shell::TrainingButtonClick(form); break;
         default: break;
     }
 }

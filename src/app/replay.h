@@ -14,7 +14,7 @@
 
 namespace app {
 
-// The press of mode button 1..4 on the launcher.
+// The press of mode button 1..4 on the launcher, or 5: the training room's.
 void PressModeButton(shell::TForm1& form, int mode);
 
 // Records what the game reads from the devices it wraps, and the key presses the host

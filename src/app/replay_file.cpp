@@ -183,7 +183,7 @@ bool ReadHeader(std::istream& in, ReplayHeader& h, int& version, int& lineNumber
     if (!r.Number64("seed", 0, UINT32_MAX, seed)) return false;
     h.seed = static_cast<uint32_t>(seed);
     using shell::kDifficultyItemCount, shell::kKeyItemCount, shell::kPadItemCount;
-    const bool ok = r.Numbers("mode", 1, 1, 4, &h.mode) &&
+    const bool ok = r.Numbers("mode", 1, 1, 5, &h.mode) &&
                     r.Numbers("displayMode", 1, -1, 1, &c.displayMode) &&
                     r.Numbers("difficulty", 1, -1, kDifficultyItemCount - 1, &c.difficulty) &&
                     r.Numbers("musicMode", 1, -1, 2, &c.musicMode) &&

@@ -64,7 +64,7 @@ constexpr size_t kMaxReplayBytes = size_t{16} << 20;
 
 struct ReplayHeader {
     uint32_t seed = 0;
-    int32_t mode = 0;  // the mode button: 1 free, 2 vs, 3 tournament, 4 view
+    int32_t mode = 0;  // the mode button: 1 free, 2 vs, 3 tournament, 4 view, 5 training
     shell::LauncherControls controls;
     int32_t deadZone = 0;  // the pads' neutral band when the game started
 };

@@ -3,6 +3,8 @@
 
 #include <cstdarg>
 
+#include "shell/training.h"
+
 namespace app {
 
 namespace {
@@ -40,10 +42,24 @@ void AddFighter(Line& line, const engine::Fighter& f) {
         f.counterHitFlag, f.weakHitFlag, f.powerLevel);
 }
 
+// The training room's fields: the dummy, the slot and what it does, the last frame
+// advantage (null until one was measured).
+void AddTraining(Line& line, const shell::TrainingState& t) {
+    line.Add(
+        "\"training\":{\"dummy\":%d,\"slot\":%d,\"recording\":%d,\"playing\":%d,"
+        "\"slotLength\":%d,\"reset\":%d,\"refill\":%s,",
+        t.dummy, t.slot, t.recording, t.playing, t.slotLength[t.slot], t.resetKind, Bool(t.refill));
+    if (t.advantageKnown)
+        line.Add("\"advantage\":%d,\"advantageGuarded\":%s},", t.advantage,
+                 Bool(t.advantageGuarded));
+    else
+        line.Add("\"advantage\":null,\"advantageGuarded\":null},");
+}
+
 }  // namespace
 
 int FormatTraceLine(const shell::GameState& form, int64_t frame, const audio::SoundLog& sounds,
-                    char* out, int size) {
+                    char* out, int size, const shell::TrainingState* training) {
     Line line(out, size);
     line.Add(
         "{\"frame\":%lld,\"state\":%d,\"phase\":%d,\"phaseFrames\":%d,\"paused\":%s,"
@@ -56,8 +72,11 @@ int FormatTraceLine(const shell::GameState& form, int64_t frame, const audio::So
     AddFighter(line, form.fighter[0]);
     line.Add(",");
     AddFighter(line, form.fighter[1]);
-    line.Add("],\"checksum\":\"%016llx\",\"sounds\":[",
-             static_cast<unsigned long long>(shell::StateChecksum(form)));
+    const uint64_t checksum =
+        training != nullptr ? shell::TrainingChecksum(form, *training) : shell::StateChecksum(form);
+    line.Add("],");
+    if (training != nullptr) AddTraining(line, *training);
+    line.Add("\"checksum\":\"%016llx\",\"sounds\":[", static_cast<unsigned long long>(checksum));
     char entry[128];
     for (int i = 0; i < sounds.Count(); ++i) {
         audio::SoundLog::Format(sounds.At(i), entry, sizeof entry);
@@ -67,9 +86,9 @@ int FormatTraceLine(const shell::GameState& form, int64_t frame, const audio::So
     return line.Length();
 }
 
-bool TraceWriter::Write(const shell::GameState& form, int64_t frame,
-                        const audio::SoundLog& sounds) {
-    const int n = FormatTraceLine(form, frame, sounds, line_, sizeof line_);
+bool TraceWriter::Write(const shell::GameState& form, int64_t frame, const audio::SoundLog& sounds,
+                        const shell::TrainingState* training) {
+    const int n = FormatTraceLine(form, frame, sounds, line_, sizeof line_, training);
     line_[n] = '\n';
     const size_t length = static_cast<size_t>(n) + 1;
     return std::fwrite(line_, 1, length, file_) == length;

@@ -129,6 +129,9 @@ struct Session {
     int netButton = 0;  // the launcher's Host or Join button was pressed
 };
 
+// The training room's start, as the recordings know it.
+constexpr int kTrainingModeButton = 5;
+
 // The mode button starts the game and its recording. A recording that cannot be made is
 // reported once; the game runs anyway.
 void StartGame(Window& w, shell::TForm1& form, Session& s, int button) {
@@ -235,6 +238,9 @@ void Turn(Window& w, shell::TForm1& form, Session& s) {
     }
     if (button == shell::LauncherView::kHostButton || button == shell::LauncherView::kJoinButton) {
         s.netButton = button;
+    } else if (button == shell::LauncherView::kTrainingButton) {
+        platform::Milestone("mode-button");
+        StartGame(w, form, s, kTrainingModeButton);
     } else if (button != 0) {
         platform::Milestone("mode-button");
         StartGame(w, form, s, button);
@@ -294,7 +300,7 @@ int NetworkGame(Window& w, shell::TForm1& form, Session& s, net::SessionConfig c
 
 // The window run, from the launcher or, given a replay, straight into its game; given a
 // network game, straight into that.
-int RunInWindow(const Replay* replay, const net::SessionConfig* network) {
+int RunInWindow(const Replay* replay, const net::SessionConfig* network, bool training) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER | SDL_INIT_JOYSTICK) != 0) {
         std::fprintf(stderr, "tovuka02: SDL could not start: %s\n", SDL_GetError());
         return 1;
@@ -311,7 +317,7 @@ int RunInWindow(const Replay* replay, const net::SessionConfig* network) {
     int status = 0;
     {
         Window w;
-        if (!w.Open(replay == nullptr && network == nullptr)) {
+        if (!w.Open(replay == nullptr && network == nullptr && !training)) {
             std::fprintf(stderr, "tovuka02: cannot open the window: %s\n", SDL_GetError());
             status = 1;
         } else {
@@ -345,6 +351,7 @@ int RunInWindow(const Replay* replay, const net::SessionConfig* network) {
                 w.launcher.SetWindowChoice(w.settings.scale, w.settings.sharpFullScreen);
             }
             if (network != nullptr) status = NetworkGame(w, *form, *session, *network);
+            if (training) StartGame(w, *form, *session, kTrainingModeButton);
             while (!form->closeRequested) {
                 try {
                     Turn(w, *form, *session);
@@ -368,7 +375,11 @@ int RunInWindow(const Replay* replay, const net::SessionConfig* network) {
 }  // namespace
 
 int RunWindow() {
-    return RunInWindow(nullptr, nullptr);
+    return RunInWindow(nullptr, nullptr, false);
+}
+
+int RunWindowTraining() {
+    return RunInWindow(nullptr, nullptr, true);
 }
 
 int RunWindowNetwork(const Options& options) {
@@ -378,7 +389,7 @@ int RunWindowNetwork(const Options& options) {
     config.address = options.netAddress;
     config.inputDelay = options.inputDelay;
     config.seed = static_cast<uint32_t>(std::time(nullptr));
-    return RunInWindow(nullptr, &config);
+    return RunInWindow(nullptr, &config, false);
 }
 
 int RunWindowReplay(const std::string& path) {
@@ -388,7 +399,7 @@ int RunWindowReplay(const std::string& path) {
         std::fprintf(stderr, "tovuka02: %s\n", error.c_str());
         return 2;
     }
-    return RunInWindow(&replay, nullptr);
+    return RunInWindow(&replay, nullptr, false);
 }
 
 }  // namespace app

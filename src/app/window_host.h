@@ -8,6 +8,9 @@ namespace app {
 // Runs the game in a window until the window closes; returns the exit status.
 int RunWindow();
 
+// The training room in the window, without the launcher (--training).
+int RunWindowTraining();
+
 // A network game in the window (--host PORT / --join HOST:PORT), without the launcher.
 int RunWindowNetwork(const Options& options);
 

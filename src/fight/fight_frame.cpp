@@ -21,6 +21,26 @@ void ReadPlayer(FightContext& ctx, int index) {
         ReadKeyboard(in, index + 1, *ctx.frameInput);
 }
 
+// Whose device is read, who is the computer, whose refusals are heard: by the mode, unless
+// the frame was told otherwise for a player.
+bool ReadsDevice(const FightContext& ctx, int index) {
+    switch (ctx.control[index]) {
+        case Control::kDevice: return true;
+        case Control::kByMode:
+            return index == 0 ? ctx.gameMode != kModeView : ctx.gameMode == kModeVersus;
+        default: return false;
+    }
+}
+
+bool IsComputer(const FightContext& ctx, int index) {
+    switch (ctx.control[index]) {
+        case Control::kComputer: return true;
+        case Control::kByMode:
+            return index == 0 ? ctx.gameMode == kModeView : ctx.gameMode != kModeVersus;
+        default: return false;
+    }
+}
+
 // The computer's command for fighter `index`; in the ready phase it hops into the other
 // stance one time in five.
 void ComputerChooses(FightContext& ctx, int index) {
@@ -56,17 +76,22 @@ void FightFrameSteps(FightContext& ctx) {
     for (int i = 0; i < 2; ++i)
         if (engine::MotionOf(f[i].code) <= engine::kMotionStand) ClearCommand(ctx.input[i]);
 
-    // 3. The human players' devices, in every phase.
-    if (ctx.gameMode != kModeView) ReadPlayer(ctx, 0);
-    if (ctx.gameMode == kModeVersus) ReadPlayer(ctx, 1);
+    // 3. The human players' devices, in every phase (or the command given instead).
+    for (int i = 0; i < 2; ++i) {
+        if (ReadsDevice(ctx, i)) ReadPlayer(ctx, i);
+        // A given command is taken as a device read would leave it: written when there is
+        // one, a pending command kept otherwise.
+        if (ctx.control[i] == Control::kCommand && ctx.given[i] != kCmdNone)
+            ctx.input[i].command = ctx.given[i];
+    }
 
     // 4. Regeneration and commands, except in the knock-out pause.
     if (ctx.phase != kPhaseKnockOutPause) {
         engine::Regenerate(f[0]);
         engine::Regenerate(f[1]);
-        if (ctx.gameMode == kModeView) ComputerChooses(ctx, 0);
+        if (IsComputer(ctx, 0)) ComputerChooses(ctx, 0);
         HandOverCommand(ctx, 0);
-        if (ctx.gameMode != kModeVersus) ComputerChooses(ctx, 1);
+        if (IsComputer(ctx, 1)) ComputerChooses(ctx, 1);
         HandOverCommand(ctx, 1);
     }
 
@@ -77,8 +102,8 @@ void FightFrameSteps(FightContext& ctx) {
     if (f[1].tick == 0) audio::PlayMotionSound(*ctx.sounds, 2, copy1.sound);
 
     // 6. Refusals of the human players are heard; the computer's are silent.
-    if (ctx.gameMode != kModeView) audio::PlayRefusedSound(*ctx.sounds, 1, f[0].staminaRefused);
-    if (ctx.gameMode == kModeVersus) audio::PlayRefusedSound(*ctx.sounds, 2, f[1].staminaRefused);
+    if (!IsComputer(ctx, 0)) audio::PlayRefusedSound(*ctx.sounds, 1, f[0].staminaRefused);
+    if (!IsComputer(ctx, 1)) audio::PlayRefusedSound(*ctx.sounds, 2, f[1].staminaRefused);
 
     // 7. Movement and the frame timers.
     if (ctx.phase != kPhaseKnockOutPause) {

@@ -16,6 +16,10 @@ namespace fight {
 constexpr int kReadyPhaseFrames = 120;
 constexpr int kMovementFromFrame = 108;  // the ready phase lets the fighters move from here
 
+// Who gives a player's command, where the game mode does not decide it (the training
+// room's dummy): the mode's rule, the player's device, the computer, or a given command.
+enum class Control : int32_t { kByMode = 0, kDevice, kComputer, kCommand };
+
 // What the fight frame works on; the form hands over its own records.
 struct FightContext {
     engine::Fighter* fighter;  // [2]: player 1 (left), player 2 (right)
@@ -26,6 +30,10 @@ struct FightContext {
     engine::Random15* rng;
     const FrameInput* frameInput;  // the frame's reads of the keyboard and pads
     audio::SoundRequests* sounds;  // out: the frame's sound requests are added here
+    // Left at kByMode by the four modes. kCommand takes `given` instead of reading a device,
+    // as a read would: a nonzero command is written, 0 leaves a pending one.
+    Control control[2];
+    int32_t given[2];
     // Out: the command each player handed to the fighter update (0 when none) and each
     // player's hit result of this frame.
     int32_t commands[2];

@@ -34,6 +34,7 @@ enum GameMode : int32_t {
     kModeVersus = 2,
     kModeTournament = 3,
     kModeView = 4,
+    kModeTraining = 5,  // the training room, apart from the four modes of the launcher
 };
 
 // The form's states (gameState).

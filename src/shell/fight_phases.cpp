@@ -1,8 +1,8 @@
 // The fight state: one fight frame, then the step that moves the fight through its
 // phases (ready, fight, knock-out pause, knock-out, result, continue wait).
 #include "fight/fight_frame.h"
-#include "shell/routines.h"
 #include "shell/form.h"
+#include "shell/routines.h"
 
 namespace shell {
 
@@ -111,7 +111,18 @@ void FightPhaseStep(GameState& state, FrameEvents& events) {
 }
 
 void FightFrame(GameState& state, const fight::FrameInput& frame, FrameEvents& events) {
+    const fight::Control byMode[2] = {fight::Control::kByMode, fight::Control::kByMode};
+    const int32_t none[2] = {0, 0};
+    FightFrameControlled(state, frame, events, byMode, none);
+}
+
+void FightFrameControlled(GameState& state, const fight::FrameInput& frame, FrameEvents& events,
+                          const fight::Control control[2], const int32_t given[2]) {
     fight::FightContext ctx{};
+    ctx.control[0] = control[0];
+    ctx.control[1] = control[1];
+    ctx.given[0] = given[0];
+    ctx.given[1] = given[1];
     ctx.fighter = state.fighter;
     ctx.input = state.input;
     ctx.gameMode = state.gameMode;

@@ -14,6 +14,7 @@
 #include "platform/presenter.h"
 #include "shell/frame_events.h"
 #include "shell/game_state.h"
+#include "shell/training_state.h"
 
 namespace shell {
 
@@ -72,6 +73,9 @@ struct TForm1 : GameState {
 
     // What the last frame handed out (the picture shows its banners).
     FrameEvents frameEvents;
+
+    // The training room's own state (training.h), while it is played.
+    TrainingState training;
 };
 
 // Sets the values the form has when it is constructed.

@@ -4,6 +4,8 @@
 #include "shell/game_step.h"
 #include "shell/overlay.h"
 #include "shell/routines.h"
+#include "shell/training.h"
+#include "shell/training_hud.h"
 
 namespace shell {
 
@@ -15,7 +17,10 @@ void AppIdle(TForm1& form) {
     // frame's input, the game takes its step, and its sounds and sheets follow.
     fight::FrameInput input;
     TakeFrameInput(form, *form.services.devices, input);
-    GameFrame(form, input, form.frameEvents);
+    if (form.gameMode == kModeTraining)
+        TrainingFrame(form, form.training, input, form.frameEvents);
+    else
+        GameFrame(form, input, form.frameEvents);
     PlayFrameEvents(form, form.frameEvents);
     ShowFrame(form);
 }
@@ -31,7 +36,9 @@ void ShowFrame(TForm1& form) {
     DrawStatePictures(form);
     if (form.paused) DrawPausePictures(form);
 
-    // The host's overlay, if any, over the finished picture; it only reads the form.
+    // The training room's own lines, then the host's overlay, if any, over the finished
+    // picture; they only read the form.
+    if (form.gameMode == kModeTraining) DrawTrainingHud(form, form.display.frame.get());
     if (form.services.overlay != nullptr)
         form.services.overlay->Draw(form, form.display.frame.get());
 

@@ -55,6 +55,7 @@ const char* const kSpeedResetButton = "スピード初期化";
 
 const char* const kModeButtons[4] = {"Single Mode (Free)", "VS Mode", "Single Mode (Tournament)",
                                      "View Mode(CPU VS CPU)"};
+const char* const kTrainingButtonText = "Training";
 const char* const kNetPanelLabel = "Online VS  Port";
 const char* const kNetAddressCaption = "Address";
 const char* const kNetHostText = "Host";
@@ -65,8 +66,9 @@ const char* const kVersionLabel = "Ver.1.22 (2008.03.20)";
 const char* const kWindowCaption = "TOVUKA02";
 
 std::vector<const char*> AllLauncherTexts() {
-    std::vector<const char*> all = {kNetPanelLabel, kNetAddressCaption, kNetHostText,
-                                    kNetJoinText,   kSharpTexts[0],     kSharpTexts[1]};
+    std::vector<const char*> all = {kTrainingButtonText, kNetPanelLabel, kNetAddressCaption,
+                                    kNetHostText,        kNetJoinText,   kSharpTexts[0],
+                                    kSharpTexts[1]};
     for (const char* t : kWindowScaleTexts)
         all.push_back(t);
     for (const char* t : kKeyItemTexts)

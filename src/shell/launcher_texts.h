@@ -45,6 +45,8 @@ extern const char* const kSpeedSlowLabel;
 extern const char* const kSpeedResetButton;
 
 extern const char* const kModeButtons[4];
+// The training room's button.
+extern const char* const kTrainingButtonText;
 // The network panel under the mode buttons.
 extern const char* const kNetPanelLabel;
 extern const char* const kNetAddressCaption;

@@ -87,6 +87,8 @@ constexpr Place kNetAddressBox{220, kNetTop, 150, 20};
 constexpr Place kNetHostButton{378, kNetTop, 64, 21};
 constexpr Place kNetJoinButton{446, kNetTop, 64, 21};
 constexpr Place kWindowScaleButton{530, kNetTop, 96, 21};
+// The training room's button, in the free room under the two key groups.
+constexpr Place kTrainingPlace{512, 393, 369, 25};
 constexpr Place kSharpButton{630, kNetTop, 120, 21};
 
 const char* const kRadioName[5] = {"RadioGroup1", "RadioGroup2", "RadioGroup3", "RadioGroup4",
@@ -107,7 +109,8 @@ enum TabOrder {
     kTabPad2,                      // three stops
     kTabKeys2 = kTabPad2 + 3,      // seven stops
     kTabModeButtons = kTabKeys2 + 7,
-    kTabNetPort = kTabModeButtons + 4,
+    kTabTraining = kTabModeButtons + 4,
+    kTabNetPort,
     kTabNetAddress,
     kTabNetHost,
     kTabNetJoin,
@@ -607,6 +610,9 @@ void LauncherView::DrawForm(TForm1& form, int& pressed) {
     }
 
     Label("Label7", kVersionLabel, kLabel7.x, kLabel7.y);
+    if (PushButton("TrainingButton", kTrainingButtonText, kTrainingPlace.x, kTrainingPlace.y,
+                   kTrainingPlace.w, kTrainingPlace.h, kTabTraining))
+        pressed = kTrainingButton;
     NetPanel(pressed);
     WindowChoice();
 }

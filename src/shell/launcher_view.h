@@ -57,6 +57,7 @@ class LauncherView {
     int Frame(TForm1& form);
     static constexpr int kHostButton = 5;
     static constexpr int kJoinButton = 6;
+    static constexpr int kTrainingButton = 7;
 
     // The network panel under the mode buttons: the port to host on (and to join at when
     // the address names none) and the address to join.

@@ -54,8 +54,13 @@ class TrainingOverlay final : public FrameOverlay {
     int32_t health_[2] = {0, 0};
 };
 
-// The overlay's own tiny font: upper-case letters (lower case draws as upper), digits and
-// the signs / - : . = + ( ), each a 5 x 7 grid of scale x scale squares, 6 * scale apart.
+// The overlay's own tiny font: upper-case letters (lower case draws as upper), digits,
+// the signs / - : . = + ( ) and four arrows (the characters below), each a 5 x 7 grid of
+// scale x scale squares, 6 * scale apart.
+constexpr char kTinyArrowLeft = '\x01';
+constexpr char kTinyArrowUp = '\x02';
+constexpr char kTinyArrowRight = '\x03';
+constexpr char kTinyArrowDown = '\x04';
 // Unknown characters draw as blanks. Clipped to the frame. Returns the x after the text.
 int DrawTinyText(uint32_t* frame, int x, int y, const char* text, uint32_t colour, int scale);
 

@@ -1,6 +1,7 @@
 // Routines of the frame loop and the start sequence that belong to the shell.
 #pragma once
 
+#include "fight/fight_frame.h"
 #include "fight/frame_input.h"
 #include "shell/form.h"
 #include "shell/frame_events.h"
@@ -11,6 +12,14 @@ namespace shell {
 // frame's input and add to its events.
 void SelectFrame(GameState& state, const fight::FrameInput& frame, FrameEvents& events);
 void FightFrame(GameState& state, const fight::FrameInput& frame, FrameEvents& events);
+// The same with who commands each fighter given (the training room's dummy).
+void FightFrameControlled(GameState& state, const fight::FrameInput& frame, FrameEvents& events,
+                          const fight::Control control[2], const int32_t given[2]);
+
+// The select screen's parts, for the training room's own select screen: reading a player's
+// device into its input record, and moving a cursor (or confirming) by a command.
+void SelectReadPlayer(GameState& state, int index, const fight::FrameInput& frame);
+void SelectChoose(GameState& state, int index, int32_t command, FrameEvents& events);
 
 // The last step of a fight frame: counts the fight's phases and leads on from them.
 void FightPhaseStep(GameState& state, FrameEvents& events);

@@ -3,8 +3,8 @@
 #include "audio/sound_requests.h"
 #include "engine/roster.h"
 #include "fight/input.h"
-#include "shell/routines.h"
 #include "shell/form.h"
+#include "shell/routines.h"
 
 namespace shell {
 
@@ -13,7 +13,9 @@ namespace {
 constexpr int kUpDelay = 12;
 constexpr int kDownDelay = 6;
 
-void ReadPlayer(GameState& state, int index, const fight::FrameInput& frame) {
+}  // namespace
+
+void SelectReadPlayer(GameState& state, int index, const fight::FrameInput& frame) {
     fight::PlayerInput& in = state.input[index];
     if (in.padPresent)
         fight::ReadPad(in, frame);
@@ -23,11 +25,11 @@ void ReadPlayer(GameState& state, int index, const fight::FrameInput& frame) {
 
 // Moves the cursor or confirms. "Up" steps once per press and then holds "down" back for
 // 12 frames; held "down" steps every 6 frames.
-void Choose(GameState& state, int index, FrameEvents& events) {
+void SelectChoose(GameState& state, int index, int32_t command, FrameEvents& events) {
     if (state.selectDone[index]) return;
     int32_t& kind = state.chosenKind[index];
     int32_t& delay = state.selectDelay[index];
-    switch (state.input[index].command) {
+    switch (command) {
         case fight::kCmdUp:
             --kind;
             delay = kUpDelay;
@@ -49,6 +51,8 @@ void Choose(GameState& state, int index, FrameEvents& events) {
         default: break;
     }
 }
+
+namespace {
 
 void BeginFight(GameState& state, FrameEvents& events) {
     if (state.gameMode == kModeTournament) {
@@ -76,12 +80,12 @@ void SelectFrame(GameState& state, const fight::FrameInput& frame, FrameEvents& 
             }
             break;
         case kSelectChoosing:
-            ReadPlayer(state, 0, frame);
-            ReadPlayer(state, 1, frame);
+            SelectReadPlayer(state, 0, frame);
+            SelectReadPlayer(state, 1, frame);
             for (int32_t& d : state.selectDelay)
                 if (d > 0) --d;
-            Choose(state, 0, events);
-            Choose(state, 1, events);
+            SelectChoose(state, 0, state.input[0].command, events);
+            SelectChoose(state, 1, state.input[1].command, events);
             if (state.selectDone[0] && state.selectDone[1]) state.phase = kSelectConfirmed;
             break;
         case kSelectConfirmed:

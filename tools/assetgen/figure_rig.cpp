@@ -376,7 +376,7 @@ struct Painter {
         if (look.hands == HandWear::Wraps || look.hands == HandWear::FingerlessGloves)
             parts.push_back(
                 {Capsule(Lerp(el, ha, 0.62), body.foreR0 * 0.95 + 0.6, ha, body.foreR1 + 0.8),
-                 look.hands == HandWear::Wraps ? Hue::Cream : look.handHue, tone});
+                 look.hands == HandWear::Wraps ? look.wrapHue : look.handHue, tone});
         if (look.bracers)
             parts.push_back({Capsule(Lerp(el, ha, 0.35), body.foreR0 + 1.4, Lerp(el, ha, 0.78),
                                      body.foreR1 + 1.6),
@@ -415,7 +415,7 @@ struct Painter {
             parts.push_back({Ellipse(c, r * 1.08, r * 0.95, AngleOf(fore)), look.handHue, tone});
             return;
         }
-        const Hue hue = look.hands == HandWear::Wraps              ? Hue::Cream
+        const Hue hue = look.hands == HandWear::Wraps              ? look.wrapHue
                         : look.hands == HandWear::FingerlessGloves ? look.handHue
                                                                    : look.skin;
         const double r = body.fistR;
@@ -470,7 +470,7 @@ struct Painter {
             const Vec n = Perp(fore);
             for (double k : {0.0, 4.0})
                 Line(cr, {ha - fore * (6 + k) - n * 4, ha - fore * (3 + k) + n * 4}, 1.2,
-                     palette::Tone(Hue::Cream, tone - 1));
+                     palette::Tone(look.wrapHue, tone - 1));
         }
     }
 

@@ -70,6 +70,7 @@ struct Look {
     Hue legTrim = Hue::White;
     HandWear hands = HandWear::Bare;
     Hue handHue = Hue::Red;
+    Hue wrapHue = Hue::Cream;  // hand wraps
     FootWear feet = FootWear::Bare;
     Hue footHue = Hue::Black;
     bool belt = false;

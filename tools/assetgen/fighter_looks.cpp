@@ -711,18 +711,31 @@ const FighterArt& FighterArtOf(int kind) {
     return roster[static_cast<size_t>(std::clamp(kind, 1, 15) - 1)];
 }
 
-const Look& NeutralLook() {
+const Look& StandInLook() {
     static const Look look = [] {
+        // Every part in an area of its own; nothing only one fighter wears (no long hair, no
+        // headband, no skirt), and an average build, so that any fighter's colours make it
+        // that fighter.
         Look k;
-        k.skin = Hue::SkinTan;
-        k.hairStyle = HairStyle::Short;
-        k.top = TopWear::Tank;
-        k.topHue = Hue::Grey;
-        k.topTrim = Hue::Charcoal;
-        k.legs = LegWear::KungFuPants;
-        k.legHue = Hue::Charcoal;
-        k.legTrim = Hue::Charcoal;
+        k.skin = Hue::AreaSkin;
+        k.hair = Hue::AreaHair;
+        k.hairStyle = HairStyle::Buzz;
+        k.top = TopWear::Shirt;
+        k.topHue = Hue::AreaTorso;
+        k.sleeveHue = Hue::AreaSleeves;
+        k.topTrim = Hue::AreaNeckline;
+        k.legs = LegWear::Split;
+        k.legHue = Hue::AreaHips;
+        k.shinHue = Hue::AreaLegs;
+        k.legTrim = Hue::AreaLegs;
+        k.belt = true;
+        k.beltKnot = false;
+        k.beltHue = Hue::AreaWaist;
         k.hands = HandWear::Wraps;
+        k.wrapHue = Hue::AreaHands;
+        k.handHue = Hue::AreaHands;
+        k.feet = FootWear::Plain;
+        k.footHue = Hue::AreaFeet;
         return k;
     }();
     return look;

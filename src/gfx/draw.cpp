@@ -126,12 +126,16 @@ int DrawFighterPicture(Display& display, int player, int sheetNumber, const Rect
     return 1;
 }
 
+bool ShowsPicture(const engine::MotionFrame& frame) {
+    return frame.image >= 0 && frame.image % 100 <= 11 && frame.image / 100 <= 10;
+}
+
 namespace {
 
 void DrawFighter(Display& display, int player, const engine::Fighter& fighter,
                  const engine::MotionFrame& frame, const Rect (&cells)[12]) {
     const int cell = frame.image % 100;
-    if (frame.image < 0 || cell > 11) return;
+    if (!ShowsPicture(frame)) return;
     const int x = fighter.x;
     const int y = fighter.y + frame.dy;
     DrawFighterPicture(display, player, frame.image / 100, cells[cell],

@@ -28,6 +28,10 @@ int DrawPart(Display& display, int srcX, int srcY, int dstX, int dstY, int width
 // (see DressPlayer), else the common slots.
 const SpriteSheet* FighterSheet(const Display& display, int player, int sheetNumber);
 
+// True when a motion frame's picture number names a fighter picture DrawFighters draws: a
+// cell 0..11 of a sheet number 0..10.
+bool ShowsPicture(const engine::MotionFrame& frame);
+
 // One fighter picture; player 2's pictures are always mirrored. Returns 1.
 int DrawFighterPicture(Display& display, int player, int sheetNumber, const Rect& src,
                        const Rect& dst);

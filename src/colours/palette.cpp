@@ -3,6 +3,7 @@
 #include "colours/palette.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace colours {
@@ -55,19 +56,24 @@ constexpr uint32_t Rgb(int r, int g, int b) {
     return clamp(r) << 16 | clamp(g) << 8 | clamp(b);
 }
 
-// Shadows scale the colour toward black, shines mix it toward white.
+int Rounded(double v) {
+    return static_cast<int>(std::lround(v));
+}
+
+// Shadows scale the colour toward black, shines mix it toward white: each tone keeps a part
+// of the colour and adds a part of what it lacks of white.
 uint32_t Shade(uint32_t rgb, int tone) {
-    static constexpr double kDark[] = {0.30, 0.52, 0.74, 1.0};
-    static constexpr double kLight[] = {0.0, 0.0, 0.0, 0.0, 0.30, 0.62};
-    const int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
-    if (tone <= 3) {
-        const double f = kDark[tone];
-        return Rgb(static_cast<int>(r * f + 0.5), static_cast<int>(g * f + 0.5),
-                   static_cast<int>(b * f + 0.5));
-    }
-    const double t = kLight[tone];
-    return Rgb(static_cast<int>(r + (255 - r) * t + 0.5), static_cast<int>(g + (255 - g) * t + 0.5),
-               static_cast<int>(b + (255 - b) * t + 0.5));
+    struct Step {
+        double keep, whiten;
+    };
+    static constexpr Step kSteps[kTones] = {{0.30, 0.0}, {0.52, 0.0}, {0.74, 0.0},
+                                            {1.0, 0.0},  {1.0, 0.30}, {1.0, 0.62}};
+    const Step& step = kSteps[std::clamp(tone, 0, kTones - 1)];
+    auto shade = [&](int shift) {
+        const int c = static_cast<int>((rgb >> shift) & 0xFF);
+        return Rounded(c * step.keep + (255 - c) * step.whiten);
+    };
+    return Rgb(shade(16), shade(8), shade(0));
 }
 
 // Puts the six bits of n into the two lowest bits of each channel.

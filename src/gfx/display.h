@@ -71,12 +71,13 @@ enum CommonSlot : int {
 // mirror match player 2's own sheets in the fighter's second colours. Each is kept with the
 // decoded file it was made from and the colours it was made in, so a rematch reuses it.
 struct PlayerColours {
+    using Images = std::array<std::shared_ptr<const SheetImage>, kPlayerSheets>;
     std::array<uint32_t, 256> shown{};  // the palette as this player's pictures show it
     bool dressed = false;               // shown holds a fighter's colours
-    SpriteSheet shared[2];              // common, common_dwn; empty: drawn as loaded
-    std::shared_ptr<const SheetImage> sharedFrom[2];
-    std::shared_ptr<const SheetImage> own[kPlayerSheets];  // recoloured own sheets
-    std::shared_ptr<const SheetImage> ownFrom[kPlayerSheets];
+    std::array<SpriteSheet, 2> shared;  // common, common_dwn; empty: drawn as loaded
+    std::array<std::shared_ptr<const SheetImage>, 2> sharedFrom;
+    Images own;  // recoloured own sheets
+    Images ownFrom;
 };
 
 struct Display {

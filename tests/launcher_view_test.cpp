@@ -490,6 +490,41 @@ TEST_F(LauncherViewTest, TheNetworkPanelHostsAndJoins) {
     EXPECT_EQ(pressed, shell::LauncherView::kJoinButton);
 }
 
+// A key box being edited, a text box being edited and an open list each keep ESC and SPACE
+// for the launcher (the host leaves them from the game's keys); ESC ends the editing or closes
+// the list, and then nothing is being edited.
+TEST_F(LauncherViewTest, EditingAKeyBoxOrAnOpenListKeepsEscAndSpace) {
+    Open();
+    Frame();
+    EXPECT_FALSE(view_.Editing());
+    Click("Key_P1_LEFT");
+    Frame();
+    Frame();
+    EXPECT_TRUE(view_.Editing()) << "a clicked key box is being edited";
+    EXPECT_TRUE(view_.TextFocused());
+    EXPECT_FALSE(view_.ListOpen());
+    Key(SDL_SCANCODE_ESCAPE);
+    EXPECT_FALSE(view_.Editing()) << "ESC ends the editing";
+
+    Click("Key_P2_G.arrow");
+    Frame();
+    Frame();
+    EXPECT_TRUE(view_.ListOpen());
+    EXPECT_TRUE(view_.Editing());
+    Key(SDL_SCANCODE_ESCAPE);
+    EXPECT_FALSE(view_.ListOpen());
+    EXPECT_FALSE(view_.Editing());
+
+    Click("NetAddress");
+    Frame();
+    Frame();
+    EXPECT_TRUE(view_.Editing());
+    Click("Image1");
+    Frame();
+    Frame();
+    EXPECT_FALSE(view_.Editing()) << "a click elsewhere ends the editing";
+}
+
 TEST_F(LauncherViewTest, ScreenshotForALook) {
     const char* out = std::getenv("TOVUKA_LAUNCHER_SHOT");
     if (out == nullptr) GTEST_SKIP() << "set TOVUKA_LAUNCHER_SHOT=/path/file.png to save one";

@@ -15,6 +15,8 @@
 #include "app/trace.h"
 #include "engine/construct.h"
 #include "gfx/display.h"
+#include "shell/routines.h"
+#include "shell/screen.h"
 #include "support/game.h"
 #include "support/run_binary.h"
 
@@ -196,6 +198,68 @@ TEST(TrainingOverlay, ChangesNoGameStateAndDrawsOnlyWhenShown) {
     }
     EXPECT_GT(framesDrawnOver, 100);
     EXPECT_GT(hitsSeen, 0) << "the fight saw no attack land or be guarded";
+}
+
+// The pictures above the overlay's panels are the same with and without it.
+bool SameAbovePanels(const Game& a, const Game& b) {
+    constexpr size_t kAbove = static_cast<size_t>(gfx::kScreenWidth) * 516;
+    const uint32_t* pa = gfx::FramePixels(a.form->display);
+    const uint32_t* pb = gfx::FramePixels(b.form->display);
+    return std::memcmp(pa, pb, kAbove * sizeof(uint32_t)) == 0;
+}
+
+// The reach and body marks go with the fighters' pictures: in the knock-out pause of a
+// special finish, when no fighter is drawn, only the panels are; before and after it the
+// marks are there; and a fighter whose frame names no picture gets no marks either.
+TEST(TrainingOverlay, MarksOnlyWhereAFighterIsDrawn) {
+    const int kind = testing_support::AnyBuiltKind();
+    ASSERT_NE(kind, 0);
+    Game plain(11), shown(11);
+    shell::TrainingOverlay overlay;
+    overlay.Toggle();
+    shown.F().services.overlay = &overlay;
+    for (Game* g : {&plain, &shown}) {
+        g->StartFight(shell::kModeView, kind, kind);
+        g->F().phase = shell::kPhaseFight;
+        GiveBackground(*g);
+    }
+    int pauseFrames = 0, markedBefore = 0, markedAfter = 0;
+    for (int frame = 0; frame < 200; ++frame) {
+        if (frame == 40)
+            for (Game* g : {&plain, &shown})
+                testing_support::KnockOut(g->F(), 0, 2);
+        plain.Frame();
+        shown.Frame();
+        if (plain.F().gameState != shell::kStateFight) break;
+        ASSERT_FALSE(SamePictures(plain, shown)) << "no panels at frame " << frame;
+        const bool marked = !SameAbovePanels(plain, shown);
+        if (plain.F().phase == shell::kPhaseKnockOutPause) {
+            ++pauseFrames;
+            ASSERT_FALSE(marked) << "marks without fighters at frame " << frame;
+        } else if (frame < 40) {
+            markedBefore += marked;
+        } else if (plain.F().gameState == shell::kStateFight) {
+            markedAfter += marked;
+        }
+    }
+    EXPECT_EQ(pauseFrames, 60);
+    EXPECT_EQ(markedBefore, 40);
+    EXPECT_GT(markedAfter, 0);
+
+    // Both fighters on a frame without a picture: no marks.
+    for (Game* g : {&plain, &shown}) {
+        g->StartFight(shell::kModeView, kind, kind);
+        g->F().phase = shell::kPhaseFight;
+        for (engine::Fighter& f : g->F().fighter)
+            engine::FrameOf(f, f.code).image = 9999;
+    }
+    shell::DrawScene(shown.F());
+    shell::DrawStatePictures(shown.F());
+    const uint32_t* scene = gfx::FramePixels(shown.F().display);
+    std::vector<uint32_t> drawn(scene, scene + kPixels);
+    overlay.Draw(shown.F(), drawn.data());
+    EXPECT_TRUE(std::equal(drawn.begin(), drawn.begin() + gfx::kScreenWidth * 516, scene));
+    EXPECT_FALSE(std::equal(drawn.begin(), drawn.end(), scene));  // the panels are there
 }
 
 TEST(TrainingOverlay, LastHitFadesAfterASecond) {

@@ -155,8 +155,9 @@ void StartGame(Window& w, shell::TForm1& form, Session& s, int button) {
 
 void HandleEvent(Window& w, shell::TForm1& form, Session& s, const SDL_Event& event) {
     w.devices->HandleEvent(event);
-    // The launcher sees its events first; an ESC that closes an open list is its own.
-    const bool listWasOpen = w.launcherUp && w.launcher.ListOpen();
+    // The launcher sees its events first. While one of its boxes is being edited or a list
+    // is open, ESC and SPACE are the launcher's: ESC ends the editing or closes the list.
+    const bool launcherEditing = w.launcherUp && w.launcher.Editing();
     if (w.launcherUp) w.launcher.ProcessEvent(event);
     if (event.type == SDL_QUIT ||
         (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
@@ -164,7 +165,7 @@ void HandleEvent(Window& w, shell::TForm1& form, Session& s, const SDL_Event& ev
     } else if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
         // A held key is one press: the auto-repeat does not reach the form.
         const int vk = platform::VirtualKeyOf(event.key.keysym.scancode);
-        if (vk == platform::VK_ESCAPE && listWasOpen) return;
+        if ((vk == platform::VK_ESCAPE || vk == platform::VK_SPACE) && launcherEditing) return;
         if (form.idleInstalled && s.overlay.HandleKey(vk)) return;
         if (vk == 0) return;
         s.recorder->KeyPressed(vk);

@@ -123,6 +123,8 @@ void ReleaseDisplay(Display& display) {
     for (auto& set : display.player)
         for (SpriteSheet& sheet : set)
             sheet = SpriteSheet{};
+    for (PlayerColours& colours : display.colours)
+        colours = PlayerColours{};
     display.displayPalette = Palette{};
     display.frame.reset();
     display.created = false;

@@ -5,6 +5,7 @@
 
 #include <SDL_ttf.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -65,6 +66,20 @@ enum CommonSlot : int {
     kCommonDown = 4,
 };
 
+// One player's fighter pictures in that player's colours, made at a fight's set-up (see
+// DressPlayer): the shared sheets with the stand-in in this fighter's colours, and in a
+// mirror match player 2's own sheets in the fighter's second colours. Each is kept with the
+// decoded file it was made from and the colours it was made in, so a rematch reuses it.
+struct PlayerColours {
+    using Images = std::array<std::shared_ptr<const SheetImage>, kPlayerSheets>;
+    std::array<uint32_t, 256> shown{};  // the palette as this player's pictures show it
+    bool dressed = false;               // shown holds a fighter's colours
+    std::array<SpriteSheet, 2> shared;  // common, common_dwn; empty: drawn as loaded
+    std::array<std::shared_ptr<const SheetImage>, 2> sharedFrom;
+    Images own;  // recoloured own sheets
+    Images ownFrom;
+};
+
 struct Display {
     Display() = default;
     Display(const Display&) = delete;
@@ -78,6 +93,7 @@ struct Display {
 
     SpriteSheet common[kCommonSheets];
     SpriteSheet player[2][kPlayerSheets];  // [player 1 or 2, minus 1][sheet 1..10, minus 1]
+    PlayerColours colours[2];              // [player 1 or 2, minus 1]
     Palette displayPalette{};
 
     // The text font and the last status line rendered with it.
@@ -108,8 +124,8 @@ inline const uint32_t* FramePixels(const Display& display) {
 void DrawFrameText(Display& display, const char* text, int x, int y);
 
 // Releases, in this order, the font, then (when the display was created) the five common
-// sheets, both players' ten sheets, the palette and the frame buffer. Safe to call twice
-// and when nothing was created.
+// sheets, both players' ten sheets and their colours, the palette and the frame buffer. Safe to
+// call twice and when nothing was created.
 void ReleaseDisplay(Display& display);
 
 }  // namespace gfx

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "gfx/player_colours.h"
+
 namespace gfx {
 
 namespace {
@@ -110,9 +112,9 @@ int DrawPart(Display& display, int srcX, int srcY, int dstX, int dstY, int width
 const SpriteSheet* FighterSheet(const Display& display, int player, int sheetNumber) {
     if (player != 1 && player != 2) return nullptr;
     const SpriteSheet* own = display.player[player - 1];
-    if (sheetNumber == 0) return &display.common[kCommon];
+    if (sheetNumber == 0) return &SharedSheet(display, player, 0);
     if (sheetNumber >= 1 && sheetNumber <= 7) return &own[sheetNumber - 1];
-    if (sheetNumber == 8) return &display.common[kCommonDown];
+    if (sheetNumber == 8) return &SharedSheet(display, player, 1);
     if (sheetNumber == 9 || sheetNumber == 10) return &own[sheetNumber - 2];
     return nullptr;
 }
@@ -124,12 +126,16 @@ int DrawFighterPicture(Display& display, int player, int sheetNumber, const Rect
     return 1;
 }
 
+bool ShowsPicture(const engine::MotionFrame& frame) {
+    return frame.image >= 0 && frame.image % 100 <= 11 && frame.image / 100 <= 10;
+}
+
 namespace {
 
 void DrawFighter(Display& display, int player, const engine::Fighter& fighter,
                  const engine::MotionFrame& frame, const Rect (&cells)[12]) {
     const int cell = frame.image % 100;
-    if (frame.image < 0 || cell > 11) return;
+    if (!ShowsPicture(frame)) return;
     const int x = fighter.x;
     const int y = fighter.y + frame.dy;
     DrawFighterPicture(display, player, frame.image / 100, cells[cell],

@@ -24,8 +24,13 @@ int DrawPart(Display& display, int srcX, int srcY, int dstX, int dstY, int width
 
 // The slot a fighter's sheet number draws from for player 1 or 2: 0 common.bmp, 1..7 the
 // player's sheets 1..7, 8 common_dwn.bmp, 9 and 10 the player's sheets 8 and 9; null for
-// any other number.
+// any other number. The two shared sheets are the player's dressed copies when it has them
+// (see DressPlayer), else the common slots.
 const SpriteSheet* FighterSheet(const Display& display, int player, int sheetNumber);
+
+// True when a motion frame's picture number names a fighter picture DrawFighters draws: a
+// cell 0..11 of a sheet number 0..10.
+bool ShowsPicture(const engine::MotionFrame& frame);
 
 // One fighter picture; player 2's pictures are always mirrored. Returns 1.
 int DrawFighterPicture(Display& display, int player, int sheetNumber, const Rect& src,

@@ -10,4 +10,8 @@ namespace gfx {
 // cannot be written.
 bool WriteFramePng(const uint32_t* frame, const char* path);
 
+// Writes a picture of width x height words (rows top to bottom) as an RGB PNG file. False
+// when the file cannot be written or the picture is empty.
+bool WritePicturePng(const uint32_t* pixels, int width, int height, const char* path);
+
 }  // namespace gfx

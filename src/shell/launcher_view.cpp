@@ -849,6 +849,7 @@ void LauncherView::KeyBox(TForm1& form, int player, int key, int tabStop) {
     ImGui::PopStyleVar();
     const ImGuiID editId = ImGui::GetItemID();
     const bool editFocused = ImGui::IsItemFocused() || ImGui::IsItemActive();
+    if (ImGui::IsItemActive()) textActive_ = true;  // typed keys are the box's
     if (edited) item = KeyItemOfText(text);
     if (ImGui::IsItemDeactivated() && item >= 0)
         SetKeyText(text, sizeof keyText_[player][key], item);

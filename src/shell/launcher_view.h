@@ -70,8 +70,11 @@ class LauncherView {
     int WindowScale() const { return windowScale_; }
     bool SharpFullScreen() const { return sharpFullScreen_; }
 
-    // A text box of the launcher has the keyboard: keys typed there are its own.
+    // A text box or a key box of the launcher is being edited: keys typed there are its own.
     bool TextFocused() const { return textActive_; }
+    // A control is being edited or a list is open: ESC and SPACE belong to the launcher (ESC
+    // ends the editing or closes the list), not to the game's keys.
+    bool Editing() const { return textActive_ || popupOpen_; }
 
     void Shutdown();
 

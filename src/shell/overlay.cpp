@@ -6,7 +6,9 @@
 #include "engine/fighter.h"
 #include "fight/hits.h"
 #include "gfx/display.h"
+#include "gfx/draw.h"
 #include "shell/form.h"
+#include "shell/screen.h"
 
 namespace shell {
 
@@ -181,6 +183,14 @@ const engine::MotionFrame* CurrentFrame(const engine::Fighter& f) {
     return &engine::FrameOf(f, f.code);
 }
 
+// The frame a fighter is drawn with, or null when it is not drawn (the knock-out pause shows
+// no fighter): the marks belong on the fighter's picture.
+const engine::MotionFrame* DrawnFrame(const TForm1& form, int player) {
+    const engine::MotionFrame* m = CurrentFrame(form.fighter[player]);
+    if (m == nullptr || !FightersShown(form) || !gfx::ShowsPicture(*m)) return nullptr;
+    return m;
+}
+
 }  // namespace
 
 int DrawTinyText(uint32_t* frame, int x, int y, const char* text, uint32_t colour, int scale) {
@@ -226,11 +236,10 @@ void TrainingOverlay::Draw(const TForm1& form, uint32_t* frame) {
     if (!on_ || frame == nullptr || form.gameState != kStateFight) return;
     for (int p = 0; p < 2; ++p) {
         const engine::Fighter& f = form.fighter[p];
-        const engine::MotionFrame* m = CurrentFrame(f);
-        if (m != nullptr) DrawReach(frame, f, *m, p);
-        const engine::MotionFrame* front = CurrentFrame(form.fighter[1 - p]);
-        if (front != nullptr) DrawFront(frame, form.fighter[1 - p], *front);
-        DrawPanel(frame, f, m, last_[p], p);
+        if (const engine::MotionFrame* m = DrawnFrame(form, p)) DrawReach(frame, f, *m, p);
+        if (const engine::MotionFrame* front = DrawnFrame(form, 1 - p))
+            DrawFront(frame, form.fighter[1 - p], *front);
+        DrawPanel(frame, f, CurrentFrame(f), last_[p], p);
     }
 }
 

@@ -166,10 +166,14 @@ void DrawSelectScreen(TForm1& form) {
     DrawPlayerList(form, 440, form.chosenKind[1]);
 }
 
+bool FightersShown(const TForm1& form) {
+    return form.gameState == kStateFight && form.phase != kPhaseKnockOutPause;
+}
+
 void DrawStatePictures(TForm1& form) {
     if (form.gameState == kStateSelect) {
         DrawSelectScreen(form);
-    } else if (form.gameState == kStateFight && form.phase != kPhaseKnockOutPause) {
+    } else if (FightersShown(form)) {
         gfx::DrawFighters(form.display, form.fighter[0], form.fighter[1], form.spriteCells);
         DrawFightOverlay(form);
     }

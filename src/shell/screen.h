@@ -23,6 +23,10 @@ int GaugeWidth(int value, int max, int full);
 // middle for 14 frames, then standing at the screen's edge.
 int BannerX(int player, int n);
 
+// True while the fight's pictures show the fighters: in the fight, except in the knock-out
+// pause.
+bool FightersShown(const TForm1& form);
+
 // The messages over the fighters, per fight phase.
 void DrawFightOverlay(TForm1& form);
 

@@ -108,7 +108,8 @@ struct FighterArt {
 // Roster number 1..15.
 const FighterArt& FighterArtOf(int kind);
 
-// The plain fighter of the shared reaction and fall pictures, which every fighter shows.
-const Look& NeutralLook();
+// The stand-in of the shared reaction and fall pictures, which every fighter shows: drawn in
+// the palette's areas, which the game shows in each fighter's own colours.
+const Look& StandInLook();
 
 }  // namespace assetgen::figure

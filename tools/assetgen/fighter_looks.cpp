@@ -4,6 +4,7 @@
 #include <array>
 
 #include "assetgen/fighter_art.h"
+#include "colours/fighter_colours.h"
 
 namespace assetgen::figure {
 
@@ -56,16 +57,11 @@ StanceStyle Style(double width, double crouch, double lean, double twist, bool l
 FighterArt Karate01() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinLight;
     k.hairStyle = HairStyle::Short;
     k.top = TopWear::Gi;
-    k.topHue = Hue::White;
     k.legs = LegWear::GiPants;
-    k.legHue = Hue::White;
     k.belt = true;
-    k.beltHue = Hue::Black;
     k.headband = true;
-    k.headbandHue = Hue::Red;
     f.stance[0] = Style(88, 0.45, 0.04, 0.2, true);  // long front stance
     f.stance[0].guardReach = 10;
     f.stance[0].guardHeight = 14;
@@ -99,13 +95,9 @@ FighterArt Karate01() {
 FighterArt MuayThai01() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinTan;
     k.hairStyle = HairStyle::Buzz;
     k.legs = LegWear::ThaiShorts;
-    k.legHue = Hue::Red;
-    k.legTrim = Hue::White;
     k.armbands = true;
-    k.armbandHue = Hue::Blue;
     k.hands = HandWear::Wraps;
     k.feet = FootWear::AnkleWraps;
     k.height = 0.98;
@@ -143,16 +135,10 @@ FighterArt MuayThai01() {
 FighterArt Box01() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinPale;
-    k.hair = Hue::HairBlond;
     k.hairStyle = HairStyle::Spiky;
     k.legs = LegWear::Trunks;
-    k.legHue = Hue::Blue;
-    k.legTrim = Hue::White;
     k.hands = HandWear::Gloves;
-    k.handHue = Hue::Blue;
     k.feet = FootWear::Boots;
-    k.footHue = Hue::Navy;
     k.height = 0.97;
     k.bulk = 0.92;
     f.stance[0] = Style(62, 0.25, 0.1, 0.25, true);
@@ -188,15 +174,10 @@ FighterArt Box01() {
 FighterArt Box02() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinDark;
     k.hairStyle = HairStyle::Bald;
     k.legs = LegWear::Trunks;
-    k.legHue = Hue::Gold;
-    k.legTrim = Hue::Black;
     k.hands = HandWear::Gloves;
-    k.handHue = Hue::Red;
     k.feet = FootWear::Boots;
-    k.footHue = Hue::Black;
     k.height = 1.04;
     k.bulk = 1.22;
     f.stance[0] = Style(64, 0.62, 0.36, 0.45, true);  // crouched swarmer
@@ -232,14 +213,9 @@ FighterArt Box02() {
 FighterArt Kick01() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinLight;
-    k.hair = Hue::HairAuburn;
     k.hairStyle = HairStyle::Swept;
     k.legs = LegWear::SatinPants;
-    k.legHue = Hue::Black;
-    k.legTrim = Hue::Red;
     k.hands = HandWear::Gloves;
-    k.handHue = Hue::Red;
     k.height = 1.02;
     f.stance[0] = Style(72, 0.2, 0.05, 0.3, true);
     f.stance[0].rearHeelUp = true;
@@ -272,18 +248,11 @@ FighterArt Kick01() {
 FighterArt Hakkyoku() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinLight;
     k.hairStyle = HairStyle::Braid;
     k.top = TopWear::Mandarin;
-    k.topHue = Hue::Navy;
-    k.topTrim = Hue::White;
     k.legs = LegWear::KungFuPants;
-    k.legHue = Hue::Black;
-    k.legTrim = Hue::White;
     k.feet = FootWear::Slippers;
-    k.footHue = Hue::Black;
     k.sash = true;
-    k.sashHue = Hue::Red;
     k.height = 0.95;
     k.bulk = 1.1;
     f.stance[0] = Style(94, 0.9, 0.0, 0.12, true);  // low horse stance
@@ -321,16 +290,10 @@ FighterArt Hakkyoku() {
 FighterArt Tequondo() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinPale;
-    k.hair = Hue::HairBrown;
     k.hairStyle = HairStyle::Short;
     k.top = TopWear::Dobok;
-    k.topHue = Hue::White;
-    k.topTrim = Hue::Black;
     k.legs = LegWear::GiPants;
-    k.legHue = Hue::White;
     k.belt = true;
-    k.beltHue = Hue::Black;
     k.height = 1.06;
     k.bulk = 0.9;
     f.stance[0] = Style(66, 0.1, 0.0, 0.45, true);  // squared up
@@ -380,14 +343,9 @@ FighterArt Tequondo() {
 FighterArt Kick02() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinBrown;
-    k.hair = Hue::HairRed;
     k.hairStyle = HairStyle::Mohawk;
     k.legs = LegWear::SatinPants;
-    k.legHue = Hue::Navy;
-    k.legTrim = Hue::Gold;
     k.hands = HandWear::Gloves;
-    k.handHue = Hue::Black;
     k.height = 1.05;
     k.bulk = 1.1;
     f.stance[0] = Style(64, 0.15, 0.02, 0.4, true);
@@ -420,14 +378,10 @@ FighterArt Kick02() {
 FighterArt Karate02() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinTan;
     k.hairStyle = HairStyle::Ponytail;
     k.top = TopWear::Gi;
-    k.topHue = Hue::Charcoal;
     k.legs = LegWear::GiPants;
-    k.legHue = Hue::Charcoal;
     k.belt = true;
-    k.beltHue = Hue::Red;
     k.height = 1.0;
     k.bulk = 0.98;
     f.stance[0] = Style(96, 0.6, 0.05, 0.15, true);  // deep front stance
@@ -467,13 +421,9 @@ FighterArt Karate02() {
 FighterArt Kick03() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinDark;
     k.hairStyle = HairStyle::Dreads;
     k.legs = LegWear::SatinPants;
-    k.legHue = Hue::Green;
-    k.legTrim = Hue::White;
     k.hands = HandWear::Gloves;
-    k.handHue = Hue::Green;
     k.feet = FootWear::AnkleWraps;
     f.stance[0] = Style(60, 0.3, 0.12, 0.3, true);
     f.stance[0].rearHeelUp = true;
@@ -513,17 +463,11 @@ FighterArt Kick03() {
 FighterArt Boxer03() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinTan;
-    k.hair = Hue::HairSilver;
     k.hairStyle = HairStyle::Buzz;
     k.beard = true;
     k.legs = LegWear::Trunks;
-    k.legHue = Hue::Purple;
-    k.legTrim = Hue::Gold;
     k.hands = HandWear::Gloves;
-    k.handHue = Hue::Purple;
     k.feet = FootWear::Boots;
-    k.footHue = Hue::White;
     k.bulk = 1.08;
     f.stance[0] = Style(62, 0.68, 0.38, 0.5, true);  // peek-a-boo crouch
     f.stance[0].kicker = false;
@@ -570,18 +514,11 @@ FighterArt Boxer03() {
 FighterArt Jeet() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinLight;
     k.hairStyle = HairStyle::Swept;
     k.top = TopWear::Tank;
-    k.topHue = Hue::Orange;
-    k.topTrim = Hue::Black;
     k.legs = LegWear::KungFuPants;
-    k.legHue = Hue::Black;
-    k.legTrim = Hue::Orange;
     k.hands = HandWear::FingerlessGloves;
-    k.handHue = Hue::Black;
     k.feet = FootWear::Slippers;
-    k.footHue = Hue::Black;
     k.height = 0.96;
     k.bulk = 0.9;
     f.stance[0] = Style(64, 0.25, 0.05, 0.05, false);  // strong side forward
@@ -624,13 +561,9 @@ FighterArt Jeet() {
 FighterArt MuayThai02() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinBrown;
     k.hairStyle = HairStyle::Bald;
     k.legs = LegWear::ThaiShorts;
-    k.legHue = Hue::Blue;
-    k.legTrim = Hue::Gold;
     k.armbands = true;
-    k.armbandHue = Hue::Red;
     k.hands = HandWear::Wraps;
     k.feet = FootWear::AnkleWraps;
     k.height = 1.1;
@@ -669,12 +602,9 @@ FighterArt MuayThai02() {
 FighterArt Capoeira() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinDark;
     k.hairStyle = HairStyle::Afro;
     k.legs = LegWear::Abada;
-    k.legHue = Hue::White;
     k.belt = true;  // the cord
-    k.beltHue = Hue::Yellow;
     k.height = 1.02;
     k.bulk = 0.95;
     f.stance[0] = Style(70, 0.3, 0.1, 0.35, true);    // the upright game
@@ -715,21 +645,13 @@ FighterArt Capoeira() {
 FighterArt Qirune() {
     FighterArt f;
     Look& k = f.look;
-    k.skin = Hue::SkinAsh;
-    k.hair = Hue::HairSilver;
     k.hairStyle = HairStyle::Long;
     k.beard = true;
     k.glowingEyes = true;
     k.top = TopWear::Coat;
-    k.topHue = Hue::Black;
-    k.topTrim = Hue::Gold;
     k.legs = LegWear::KungFuPants;
-    k.legHue = Hue::Maroon;
-    k.legTrim = Hue::Gold;
     k.feet = FootWear::Slippers;
-    k.footHue = Hue::Black;
     k.sash = true;
-    k.sashHue = Hue::Red;
     k.bracers = true;
     k.height = 1.12;
     k.bulk = 1.25;
@@ -755,10 +677,31 @@ FighterArt Qirune() {
     return f;
 }
 
+// Puts the fighter's colours (the table the game shares) on its clothes.
+void Dress(Look& k, const colours::FighterColours& c) {
+    k.skin = c.skin;
+    k.hair = c.hair;
+    k.topHue = c.top;
+    k.topTrim = c.topTrim;
+    k.legHue = c.legs;
+    k.legTrim = c.legTrim;
+    k.handHue = c.hands;
+    if (k.hands == HandWear::Wraps) k.wrapHue = c.hands;
+    k.footHue = c.feet;
+    k.beltHue = c.waist;
+    k.sashHue = c.waist;
+    k.headbandHue = c.accent;
+    k.armbandHue = c.accent;
+}
+
 std::array<FighterArt, 15> Build() {
-    return {Karate01(), MuayThai01(), Box01(),      Box02(),    Kick01(),
-            Hakkyoku(), Tequondo(),   Kick02(),     Karate02(), Kick03(),
-            Boxer03(),  Jeet(),       MuayThai02(), Capoeira(), Qirune()};
+    std::array<FighterArt, 15> roster = {Karate01(),   MuayThai01(), Box01(),    Box02(),
+                                         Kick01(),     Hakkyoku(),   Tequondo(), Kick02(),
+                                         Karate02(),   Kick03(),     Boxer03(),  Jeet(),
+                                         MuayThai02(), Capoeira(),   Qirune()};
+    for (size_t i = 0; i < roster.size(); ++i)
+        Dress(roster[i].look, colours::FighterColoursOf(static_cast<int>(i) + 1));
+    return roster;
 }
 
 }  // namespace
@@ -768,18 +711,31 @@ const FighterArt& FighterArtOf(int kind) {
     return roster[static_cast<size_t>(std::clamp(kind, 1, 15) - 1)];
 }
 
-const Look& NeutralLook() {
+const Look& StandInLook() {
     static const Look look = [] {
+        // Every part in an area of its own; nothing only one fighter wears (no long hair, no
+        // headband, no skirt), and an average build, so that any fighter's colours make it
+        // that fighter.
         Look k;
-        k.skin = Hue::SkinTan;
-        k.hairStyle = HairStyle::Short;
-        k.top = TopWear::Tank;
-        k.topHue = Hue::Grey;
-        k.topTrim = Hue::Charcoal;
-        k.legs = LegWear::KungFuPants;
-        k.legHue = Hue::Charcoal;
-        k.legTrim = Hue::Charcoal;
+        k.skin = Hue::AreaSkin;
+        k.hair = Hue::AreaHair;
+        k.hairStyle = HairStyle::Buzz;
+        k.top = TopWear::Shirt;
+        k.topHue = Hue::AreaTorso;
+        k.sleeveHue = Hue::AreaSleeves;
+        k.topTrim = Hue::AreaNeckline;
+        k.legs = LegWear::Split;
+        k.legHue = Hue::AreaHips;
+        k.shinHue = Hue::AreaLegs;
+        k.legTrim = Hue::AreaLegs;
+        k.belt = true;
+        k.beltKnot = false;
+        k.beltHue = Hue::AreaWaist;
         k.hands = HandWear::Wraps;
+        k.wrapHue = Hue::AreaHands;
+        k.handHue = Hue::AreaHands;
+        k.feet = FootWear::Plain;
+        k.footHue = Hue::AreaFeet;
         return k;
     }();
     return look;

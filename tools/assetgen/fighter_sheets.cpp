@@ -381,7 +381,7 @@ bool GenerateFighter(const Output& out, int kind) {
 }
 
 // The shared sheets: the hit reactions (sheet 0) and falls (sheet 8) every fighter uses, drawn
-// once in a plain look.
+// once, the stand-in painted in the palette's areas.
 bool GenerateShared(const Output& out) {
     std::map<int, Shot> shared;
     for (int kind = 1; kind <= 15; ++kind)
@@ -396,7 +396,7 @@ bool GenerateShared(const Output& out) {
     plain.crouch = 0.2;
     for (const auto& [image, shot] : shared) {
         if (image % 100 > 11) continue;
-        ok = RenderCell(image / 100 == 0 ? common : falls, image % 100, figure::NeutralLook(), shot,
+        ok = RenderCell(image / 100 == 0 ? common : falls, image % 100, figure::StandInLook(), shot,
                         plain) &&
              ok;
     }

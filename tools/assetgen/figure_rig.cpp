@@ -340,7 +340,8 @@ struct Painter {
     // The sleeve length of the top: 0 none, 1 short, 2 to mid forearm, 3 to the wrist.
     int Sleeve() const {
         switch (look.top) {
-            case TopWear::Gi: return 2;
+            case TopWear::Gi:
+            case TopWear::Shirt: return 2;
             case TopWear::Dobok: return 3;
             case TopWear::Mandarin: return 3;
             default: return 0;
@@ -356,7 +357,7 @@ struct Painter {
         parts.push_back({Capsule(sh, body.upperR0, el, body.upperR1), look.skin, tone});
         parts.push_back({Capsule(el, body.foreR0, ha, body.foreR1), look.skin, tone});
         const int sleeve = Sleeve();
-        const Hue cloth = look.topHue;
+        const Hue cloth = look.top == TopWear::Shirt ? look.sleeveHue : look.topHue;
         if (sleeve >= 1) {
             const Vec end = sleeve == 1 ? Lerp(sh, el, 0.5) : el;
             parts.push_back(
@@ -376,7 +377,7 @@ struct Painter {
         if (look.hands == HandWear::Wraps || look.hands == HandWear::FingerlessGloves)
             parts.push_back(
                 {Capsule(Lerp(el, ha, 0.62), body.foreR0 * 0.95 + 0.6, ha, body.foreR1 + 0.8),
-                 look.hands == HandWear::Wraps ? Hue::Cream : look.handHue, tone});
+                 look.hands == HandWear::Wraps ? look.wrapHue : look.handHue, tone});
         if (look.bracers)
             parts.push_back({Capsule(Lerp(el, ha, 0.35), body.foreR0 + 1.4, Lerp(el, ha, 0.78),
                                      body.foreR1 + 1.6),
@@ -415,7 +416,7 @@ struct Painter {
             parts.push_back({Ellipse(c, r * 1.08, r * 0.95, AngleOf(fore)), look.handHue, tone});
             return;
         }
-        const Hue hue = look.hands == HandWear::Wraps              ? Hue::Cream
+        const Hue hue = look.hands == HandWear::Wraps              ? look.wrapHue
                         : look.hands == HandWear::FingerlessGloves ? look.handHue
                                                                    : look.skin;
         const double r = body.fistR;
@@ -470,7 +471,7 @@ struct Painter {
             const Vec n = Perp(fore);
             for (double k : {0.0, 4.0})
                 Line(cr, {ha - fore * (6 + k) - n * 4, ha - fore * (3 + k) + n * 4}, 1.2,
-                     palette::Tone(Hue::Cream, tone - 1));
+                     palette::Tone(look.wrapHue, tone - 1));
         }
     }
 
@@ -512,6 +513,20 @@ struct Painter {
                     {Tube(hp, body.thighR0 + 2.6 * w, end, body.thighR1 + 3.8 * w), cloth, tone});
                 break;
             }
+            case LegWear::Split: {
+                // Fitted trousers in the lower colour, the top of them in the upper one; one
+                // outline round both, so the colours meet without a seam.
+                const double fit = 2.0 * w;
+                parts.push_back(
+                    {Capsule(hp, body.thighR0 + fit, kn, body.thighR1 + fit), look.shinHue, tone});
+                parts.push_back(
+                    {Tube(kn, body.shinR0 + fit, Lerp(kn, an, 0.93), 6.4 * w), look.shinHue, tone});
+                const double hem = 0.55;
+                parts.push_back({Tube(hp, body.thighR0 + fit, Lerp(hp, kn, hem),
+                                      body.thighR0 + fit + (body.thighR1 - body.thighR0) * hem),
+                                 cloth, tone});
+                break;
+            }
         }
     }
 
@@ -525,7 +540,9 @@ struct Painter {
         // The foot.
         const Vec mid = Lerp(s.heel[side], s.toe[side], 0.45);
         Hue footHue = look.skin;
-        if (look.feet == FootWear::Boots || look.feet == FootWear::Slippers) footHue = look.footHue;
+        if (look.feet == FootWear::Boots || look.feet == FootWear::Slippers ||
+            look.feet == FootWear::Plain)
+            footHue = look.footHue;
         parts.push_back({Capsule(an, body.shinR1 + 0.3, mid, 4.6 * look.bulk), footHue, tone});
         parts.push_back(
             {Capsule(s.heel[side], body.footR * 1.3, s.toe[side], body.footR), footHue, tone});
@@ -655,13 +672,13 @@ struct Painter {
             Line(cr, {at(0.92, -1), at(0.3, -2)}, 1.4, crease);
             Line(cr, {at(0.82, -cf * 0.2), at(0.66, -cf * 0.55)}, 1.4, crease);
         }
-        if (look.top == TopWear::Gi || look.top == TopWear::Dobok) {
+        if (look.top == TopWear::Gi || look.top == TopWear::Dobok || look.top == TopWear::Shirt) {
             // The V of the lapels with the skin of the chest inside.
             if (!pose.backView) {
                 const Poly v = {at(1.02, cf * 0.35), at(0.98, cf * 0.92), at(0.6, cf * 0.62)};
                 Fill(cr, v, palette::Tone(look.skin, 3));
-                const uint32_t lapel = look.top == TopWear::Dobok ? palette::Tone(look.topTrim, 3)
-                                                                  : palette::Tone(look.topHue, 2);
+                const uint32_t lapel = look.top == TopWear::Gi ? palette::Tone(look.topHue, 2)
+                                                               : palette::Tone(look.topTrim, 3);
                 Line(cr, {at(1.02, cf * 0.3), at(0.58, cf * 0.62), at(0.3, cf * 0.8)}, 3.4, lapel);
                 Line(cr, {at(0.99, cf * 0.95), at(0.62, cf * 0.66)}, 2.4, lapel);
             } else {
@@ -713,6 +730,8 @@ struct Painter {
             const Poly band = {at(0.26, -body.waistBack * 1.2), at(0.26, body.waistFront * 1.15),
                                at(0.17, body.waistFront * 1.2), at(0.17, -body.waistBack * 1.25)};
             DrawGroup(cr, {{band, look.beltHue, 3, 0.6, false}});
+        }
+        if (look.belt && look.beltKnot) {
             const Vec knot = at(0.215, body.waistFront * 0.95);
             const Vec down = up * -1;
             std::vector<Piece> tails = {

@@ -53,10 +53,34 @@ enum class HairStyle : uint8_t {
     Braid,
     Swept
 };
-enum class TopWear : uint8_t { Bare, Gi, Dobok, Mandarin, Tank, Coat };
-enum class LegWear : uint8_t { GiPants, ThaiShorts, Trunks, SatinPants, KungFuPants, Abada };
+// Shirt, Split and Plain are the stand-in's: garments whose every part has a colour of its
+// own, so that each fighter's colours can dress it (see StandInLook).
+enum class TopWear : uint8_t {
+    Bare,
+    Gi,
+    Dobok,
+    Mandarin,
+    Tank,
+    Coat,
+    Shirt  // body in topHue, sleeves to mid forearm in sleeveHue, lapels in topTrim, no skirt
+};
+enum class LegWear : uint8_t {
+    GiPants,
+    ThaiShorts,
+    Trunks,
+    SatinPants,
+    KungFuPants,
+    Abada,
+    Split  // legHue down to a shorts' hem, shinHue below it to the ankle
+};
 enum class HandWear : uint8_t { Bare, Wraps, Gloves, FingerlessGloves };
-enum class FootWear : uint8_t { Bare, AnkleWraps, Boots, Slippers };
+enum class FootWear : uint8_t {
+    Bare,
+    AnkleWraps,
+    Boots,
+    Slippers,
+    Plain  // the whole foot in footHue, nothing on it
+};
 
 struct Look {
     Hue skin = Hue::SkinTan;
@@ -65,15 +89,19 @@ struct Look {
     TopWear top = TopWear::Bare;
     Hue topHue = Hue::White;
     Hue topTrim = Hue::Black;
+    Hue sleeveHue = Hue::White;  // a Shirt's sleeves
     LegWear legs = LegWear::GiPants;
     Hue legHue = Hue::White;
     Hue legTrim = Hue::White;
+    Hue shinHue = Hue::White;  // Split trousers below the hem
     HandWear hands = HandWear::Bare;
     Hue handHue = Hue::Red;
+    Hue wrapHue = Hue::Cream;  // hand wraps
     FootWear feet = FootWear::Bare;
     Hue footHue = Hue::Black;
     bool belt = false;
     Hue beltHue = Hue::Black;
+    bool beltKnot = true;  // the belt's knot with its two ends hanging
     bool headband = false;
     Hue headbandHue = Hue::Red;
     bool armbands = false;  // cords around the upper arms

@@ -1,72 +1,34 @@
-// The one 256-colour palette every fighter sheet shares: the key green, an outline ink, and
-// for every skin, hair, cloth and effect colour a ramp of six tones from deep shadow to shine.
-// Pictures are drawn with these colours only, so each pixel maps back to its index exactly.
+// The palette the fighter sheets are drawn in (see colours/palette.h, which the game shares),
+// with what the drawing needs on top: the exact colour to entry lookup that turns a drawn
+// picture back into palette indices, and the test for colours too close to the key.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "colours/palette.h"
+
 namespace assetgen::palette {
 
-// The colour families. Each owns six consecutive palette entries (see Tone).
-enum class Hue : uint8_t {
-    // skins
-    SkinPale,
-    SkinLight,
-    SkinTan,
-    SkinBrown,
-    SkinDark,
-    SkinAsh,
-    // hair
-    HairBlack,
-    HairBrown,
-    HairAuburn,
-    HairBlond,
-    HairRed,
-    HairSilver,
-    // cloth and trim
-    White,
-    Cream,
-    Grey,
-    Charcoal,
-    Black,
-    Red,
-    Maroon,
-    Orange,
-    Yellow,
-    Gold,
-    Green,
-    Olive,
-    Teal,
-    Sky,
-    Blue,
-    Navy,
-    Purple,
-    Magenta,
-    Leather,
-    Khaki,
-    // effects
-    Fire,
-    Electric,
-    Count
-};
-
-constexpr int kHueCount = static_cast<int>(Hue::Count);
-constexpr int kTones = 6;  // 0 deepest shadow .. 3 base .. 5 brightest shine
-
-constexpr uint8_t kKeyIndex = 0;    // pure green, transparent in the game
-constexpr uint8_t kInkIndex = 1;    // the outline
-constexpr uint8_t kWhiteIndex = 2;  // pure white: eye whites, sparks
-constexpr uint8_t kFirstRamp = 8;   // ramps start here
-
-constexpr uint32_t kKeyRgb = 0x00FF00u;
+using colours::Hue;
+using colours::kInkIndex;
+using colours::kKeyIndex;
+using colours::kKeyRgb;
+using colours::kTones;
+using colours::kWhiteIndex;
 
 // The whole palette as 0xRRGGBB words (the form WriteBmp8 takes, alpha ignored).
-const std::array<uint32_t, 256>& Colours();
+inline const std::array<uint32_t, 256>& Colours() {
+    return colours::Colours();
+}
 
-// The palette entry of a hue's tone (tone clamped to 0..5).
-uint8_t ToneIndex(Hue hue, int tone);
-uint32_t Tone(Hue hue, int tone);
+// The palette entry of a hue's tone (clamped to the tones the hue has).
+inline uint8_t ToneIndex(Hue hue, int tone) {
+    return colours::ToneIndex(hue, tone);
+}
+inline uint32_t Tone(Hue hue, int tone) {
+    return colours::Tone(hue, tone);
+}
 inline uint32_t Ink() {
     return Colours()[kInkIndex];
 }

@@ -23,12 +23,8 @@ struct Game {
         form->services.sound = &sounds;
         shell::FormShow(*form, 1);
         switch (mode) {
-            case 2:
-                shell::Button2Click(*form);
-                break;
-            default:
-                shell::Button4Click(*form);
-                break;
+            case 2: shell::Button2Click(*form); break;
+            default: shell::Button4Click(*form); break;
         }
     }
 };

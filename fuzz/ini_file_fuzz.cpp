@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const char* const kSections[] = {"display_mode", "player1_ctrl_mode", "x", ""};
     static const char* const kKeys[] = {"disp_mode", "key_dis", "ctrl_mode", "keyboard_button_L"};
     for (const char* s : kSections)
-        for (const char* k : kKeys) platform::GetPrivateProfileInt(s, k, 1800, path);
+        for (const char* k : kKeys)
+            platform::GetPrivateProfileInt(s, k, 1800, path);
     if (platform::WritePrivateProfileString("player1_ctrl_mode", "key_dis", "42", path) &&
         platform::GetPrivateProfileInt("player1_ctrl_mode", "key_dis", 0, path) != 42)
         __builtin_trap();  // what was written reads back

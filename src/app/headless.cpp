@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/input_script.h"
-#include "app/replay.h"
 #include "app/netplay_headless.h"
+#include "app/replay.h"
 #include "app/sync_test.h"
 #include "app/trace.h"
 #include "audio/audio_setup.h"

@@ -19,17 +19,10 @@ constexpr Targets kStepTargets = {1900, kN,   kN,   1500, 1600, 2000, 2100,
 Targets TargetsOf(const Links& links) {
     Targets targets = kNoTargets;
     switch (links.set) {
-        case kStandSet:
-            targets = kStandTargets;
-            break;
-        case kGuardSet:
-            targets = kGuardTargets;
-            break;
-        case kStepSet:
-            targets = kStepTargets;
-            break;
-        case kNoSet:
-            break;
+        case kStandSet: targets = kStandTargets; break;
+        case kGuardSet: targets = kGuardTargets; break;
+        case kStepSet: targets = kStepTargets; break;
+        case kNoSet: break;
     }
     for (const Link& link : links.links) {
         if (link.key == kNoKey) continue;
@@ -54,9 +47,7 @@ void DefineFrame(Fighter& fighter, int stance, const FrameRow& row) {
             SetFinalFrame(fighter, stance, m, f, row.duration, row.image, otherStand, targets);
             break;
         }
-        case kHold:
-            SetHoldFrame(fighter, stance, m, f, row.duration, row.image);
-            break;
+        case kHold: SetHoldFrame(fighter, stance, m, f, row.duration, row.image); break;
     }
 }
 

@@ -31,7 +31,9 @@ clang++ "${flags[@]}" "$here/net_message_fuzz.cpp" "$root/src/net/protocol.cpp" 
     -o "$out/net_message_fuzz"
 clang++ "${flags[@]}" $(pkg-config --cflags sdl2) "$here/sheet_loader_fuzz.cpp" \
     "$root/src/gfx/sheets.cpp" "$root/src/gfx/bitmap_file.cpp" "$root/src/gfx/sheet_pixels.cpp" \
-    "$root/src/gfx/display.cpp" "$root/src/gfx/draw.cpp" \
+    "$root/src/gfx/display.cpp" "$root/src/gfx/draw.cpp" "$root/src/gfx/player_colours.cpp" \
+    "$root/src/gfx/recolour.cpp" "$root/src/colours/fighter_colours.cpp" \
+    "$root/src/colours/palette.cpp" \
     "$root/src/engine/fighter.cpp" \
     $(pkg-config --libs sdl2 SDL2_ttf) -o "$out/sheet_loader_fuzz"
 

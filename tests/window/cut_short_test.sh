@@ -33,9 +33,7 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 start_and_idle() {
     run=$1
     dir=$top/$run
-    mkdir -p "$dir"
-    ln -s "$(dirname "$game")/game/Graphic" "$dir/Graphic"
-    printf '[display_mode]\ndisp_mode=1\n[music_mode]\nmusic_mode=2\n' >"$dir/gameoption.ini"
+    window_game_folder "$dir"
     cd "$dir" || fail "no folder $dir"
     # A job started in the background of a script ignores SIGQUIT and SIGINT; a game
     # started from a terminal does not.

@@ -14,8 +14,7 @@ running() { kill -0 "$pid" 2>/dev/null; }
 ended() { ! running; }
 
 work=$(mktemp -d)
-ln -s "$(dirname "$game")/game/Graphic" "$work/Graphic"
-printf '[display_mode]\ndisp_mode=1\n[music_mode]\nmusic_mode=2\n' > "$work/gameoption.ini"
+window_game_folder "$work"
 cd "$work"
 
 # Starts the program and waits for its drawn launcher.

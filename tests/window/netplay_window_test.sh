@@ -22,16 +22,10 @@ fail() { echo "FAIL ($run): $*" >&2; exit 1; }
 run=set-up
 start_xvfb || exit 1
 
-folder() {  # a game folder with the pictures, window mode and no music
-    mkdir -p "$1"
-    ln -s "$(dirname "$game")/game/Graphic" "$1/Graphic"
-    printf '[display_mode]\ndisp_mode=1\n[music_mode]\nmusic_mode=2\n' >"$1/gameoption.ini"
-}
-
 # 1. A whole scripted game.
 run=match
-folder "$top/host"
-folder "$top/join"
+window_game_folder "$top/host"
+window_game_folder "$top/join"
 port=$((20000 + RANDOM % 20000))
 (cd "$top/host" && exec "$game" --host "$port" >out.log 2>&1) &
 pid=$!
@@ -60,8 +54,8 @@ echo "a network match in the window: recorded and played back alike"
 # 2. ESC twice leaves, for both.
 run=leave
 rm -rf "$top/host" "$top/join"
-folder "$top/host"
-folder "$top/join"
+window_game_folder "$top/host"
+window_game_folder "$top/join"
 port=$((port + 1))
 (cd "$top/host" && exec "$game" --host "$port" >out.log 2>&1) &
 pid=$!

@@ -18,9 +18,7 @@ finish() {
 trap finish EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-mkdir -p "$top/game"
-ln -s "$(dirname "$game")/game/Graphic" "$top/game/Graphic"
-printf '[display_mode]\ndisp_mode=1\n[music_mode]\nmusic_mode=2\n' >"$top/game/gameoption.ini"
+window_game_folder "$top/game"
 start_xvfb || exit 1
 (cd "$top/game" && exec "$game" >"$top/out.log" 2>&1) &
 pid=$!

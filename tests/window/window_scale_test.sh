@@ -19,9 +19,7 @@ finish() {
 trap finish EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-mkdir -p "$top/game"
-ln -s "$(dirname "$game")/game/Graphic" "$top/game/Graphic"
-printf '[display_mode]\ndisp_mode=1\n[music_mode]\nmusic_mode=2\n' >"$top/game/gameoption.ini"
+window_game_folder "$top/game"
 # The select screen of a computer game, as the headless game draws it.
 (cd "$top/game" && "$game" --headless --seed 1 --mode view --frames 80 --shot 79:"$top/select.png") ||
     fail "no headless picture"

@@ -75,3 +75,11 @@ click_mode_button() {
     xdotool click 1
     wait_for "$2" is_game_window
 }
+
+# Makes $1 a game folder for the window tests: the generated pictures beside the game
+# binary $game, the window display mode and no music.
+window_game_folder() {
+    mkdir -p "$1"
+    ln -s "$(dirname "$game")/game/Graphic" "$1/Graphic"
+    printf '[display_mode]\ndisp_mode=1\n[music_mode]\nmusic_mode=2\n' >"$1/gameoption.ini"
+}

@@ -29,29 +29,6 @@ namespace app {
 
 namespace {
 
-// The trace's file (or standard output), closed at the end of the run. A write that fails
-// ends the run: the trace is what the run is for.
-struct TraceFile {
-    std::FILE* file = nullptr;
-    bool owned = false;
-    std::string path;
-    int failure = 0;  // errno of the first write that failed
-
-    // Flushes and closes; false, after saying why, when the trace did not reach its file.
-    bool Close() {
-        if (file == nullptr) return failure == 0;
-        const bool flushed = std::fflush(file) == 0 && std::ferror(file) == 0;
-        if (!flushed && failure == 0) failure = errno;
-        if (owned && std::fclose(file) != 0 && failure == 0) failure = errno;
-        file = nullptr;
-        if (failure == 0) return true;
-        std::fprintf(stderr, "tovuka02: cannot write trace '%s': %s\n", path.c_str(),
-                     std::strerror(failure));
-        return false;
-    }
-    ~TraceFile() { Close(); }
-};
-
 // Takes the pictures the command line asks for: the frame presented at frame N, exactly as
 // the window would show it.
 class ShotPresenter final : public platform::Presenter {
@@ -122,20 +99,7 @@ int RunHeadless(const Options& options) {
     }
 
     TraceFile trace;
-    trace.path = options.tracePath;
-    if (!options.tracePath.empty()) {
-        if (options.tracePath == "-") {
-            trace.file = stdout;
-        } else {
-            trace.file = std::fopen(options.tracePath.c_str(), "w");
-            trace.owned = true;
-            if (trace.file == nullptr) {
-                std::fprintf(stderr, "tovuka02: cannot write trace '%s'\n",
-                             options.tracePath.c_str());
-                return 2;
-            }
-        }
-    }
+    if (!options.tracePath.empty() && !trace.Open(options.tracePath)) return 2;
 
     // Time never passes by itself here: sleeping only moves this clock.
     platform::ManualClock clock;
@@ -184,7 +148,7 @@ int RunHeadless(const Options& options) {
     }
 
     std::unique_ptr<TraceWriter> writer;
-    if (trace.file != nullptr) writer = std::make_unique<TraceWriter>(trace.file);
+    if (trace.File() != nullptr) writer = std::make_unique<TraceWriter>(trace.File());
 
     const auto start = std::chrono::steady_clock::now();
     size_t next = 0;
@@ -209,7 +173,7 @@ int RunHeadless(const Options& options) {
         const shell::TrainingState* training =
             form->gameMode == shell::kModeTraining ? &form->training : nullptr;
         if (writer && !writer->Write(*form, frame, sounds, training)) {
-            trace.failure = errno != 0 ? errno : EIO;
+            trace.Failed(errno);
             ++frame;
             break;
         }

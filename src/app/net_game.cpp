@@ -1,6 +1,7 @@
 // A network versus game on this machine.
 #include "app/net_game.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -109,7 +110,7 @@ void NetGame::Confirmed(int64_t frame, const shell::GameState& after,
         recorder_->GetKeyboardState(snapshot);
         recorder_->EndFrame();
     }
-    if (trace_ == nullptr || traceFailed_) return;
+    if (trace_ == nullptr || traceError_ != 0) return;
     // The frame's requests as the trace shows them; the first frame's list begins with
     // what the mode button's start sequence asked for.
     audio::SoundLog log;
@@ -123,7 +124,7 @@ void NetGame::Confirmed(int64_t frame, const shell::GameState& after,
         }
     }
     audio::PlaySoundRequests(log, sounds);
-    if (!trace_->Write(after, frame, log)) traceFailed_ = true;
+    if (!trace_->Write(after, frame, log)) traceError_ = errno != 0 ? errno : EIO;
 }
 
 void NetGame::Finish() {

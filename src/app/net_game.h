@@ -46,7 +46,8 @@ class NetGame final : public net::RollbackListener {
     // The trace (null: none) and whether first-run frames play their sounds.
     void SetTrace(TraceWriter* writer, const audio::SoundLog* startSounds);
     void SetPlaySounds(bool play) { playSounds_ = play; }
-    bool TraceFailed() const { return traceFailed_; }
+    bool TraceFailed() const { return traceError_ != 0; }
+    int TraceError() const { return traceError_; }  // errno of the line that failed
 
     // The end of the game: the recording is finished (up to the last confirmed frame). On
     // a desync, the state of that frame goes into replays/ beside the recording, whose
@@ -69,7 +70,7 @@ class NetGame final : public net::RollbackListener {
     TraceWriter* trace_ = nullptr;
     const audio::SoundLog* startSounds_ = nullptr;
     bool playSounds_ = false;
-    bool traceFailed_ = false;
+    int traceError_ = 0;
 };
 
 }  // namespace app

@@ -72,14 +72,8 @@ int StatusOf(net::SessionEnd end) {
 int RunNetplayHeadless(const Options& options) {
     std::vector<KeyEvent> events;
     if (!options.inputPath.empty() && !LoadInputScript(options.inputPath, events)) return 2;
-    std::FILE* traceFile = nullptr;
-    if (!options.tracePath.empty()) {
-        traceFile = options.tracePath == "-" ? stdout : std::fopen(options.tracePath.c_str(), "w");
-        if (traceFile == nullptr) {
-            std::fprintf(stderr, "tovuka02: cannot write trace '%s'\n", options.tracePath.c_str());
-            return 2;
-        }
-    }
+    TraceFile trace;
+    if (!options.tracePath.empty() && !trace.Open(options.tracePath)) return 2;
 
     net::SessionConfig config;
     config.host = options.netHost;
@@ -114,7 +108,7 @@ int RunNetplayHeadless(const Options& options) {
     shell::FormShow(*form, session.Seed());
 
     NetGame game(*form, session);
-    auto writer = traceFile != nullptr ? std::make_unique<TraceWriter>(traceFile) : nullptr;
+    auto writer = trace.File() != nullptr ? std::make_unique<TraceWriter>(trace.File()) : nullptr;
     game.SetTrace(writer.get(), &startSounds);
     // Without --record the game is still recorded, for a desync's report; the file goes
     // again when the game ends well.
@@ -157,11 +151,10 @@ int RunNetplayHeadless(const Options& options) {
             std::fprintf(stderr, "tovuka02: %s\n", session.EndReason().c_str());
     }
     if (writer && game.TraceFailed()) {
-        std::fprintf(stderr, "tovuka02: cannot write trace '%s'\n", options.tracePath.c_str());
+        trace.Failed(game.TraceError());
         status = 1;
     }
-    if (traceFile != nullptr && traceFile != stdout && std::fclose(traceFile) != 0 && status == 0)
-        status = 1;
+    if (!trace.Close() && status == 0) status = 1;
     if (options.bench) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

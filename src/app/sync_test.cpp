@@ -1,6 +1,7 @@
 // The sync test.
 #include "app/sync_test.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -86,14 +87,8 @@ bool SyncTester::Check(const ScriptFeed& feed, int64_t frame, SyncMismatch& mism
 int RunSyncTest(const Options& options) {
     std::vector<KeyEvent> events;
     if (!options.inputPath.empty() && !LoadInputScript(options.inputPath, events)) return 2;
-    std::FILE* trace = nullptr;
-    if (!options.tracePath.empty()) {
-        trace = options.tracePath == "-" ? stdout : std::fopen(options.tracePath.c_str(), "w");
-        if (trace == nullptr) {
-            std::fprintf(stderr, "tovuka02: cannot write trace '%s'\n", options.tracePath.c_str());
-            return 2;
-        }
-    }
+    TraceFile trace;
+    if (!options.tracePath.empty() && !trace.Open(options.tracePath)) return 2;
 
     platform::ManualClock clock;
     platform::ScriptedDevices devices;
@@ -113,7 +108,7 @@ int RunSyncTest(const Options& options) {
 
     SyncTester tester(*form, options.syncDepth);
     ScriptFeed feed(events);
-    auto writer = trace != nullptr ? std::make_unique<TraceWriter>(trace) : nullptr;
+    auto writer = trace.File() != nullptr ? std::make_unique<TraceWriter>(trace.File()) : nullptr;
     int status = 0;
     fight::FrameInput input;
     for (int64_t frame = 0; frame < options.frames && !form->closeRequested; ++frame) {
@@ -133,17 +128,14 @@ int RunSyncTest(const Options& options) {
         shell::GameFrame(*form, input, form->frameEvents);
         shell::PlayFrameEvents(*form, form->frameEvents);
         if (writer && !writer->Write(*form, frame, sounds)) {
-            std::fprintf(stderr, "tovuka02: cannot write trace '%s'\n", options.tracePath.c_str());
+            trace.Failed(errno);
             status = 1;
             break;
         }
         sounds.Clear();
     }
     shell::FormClose(*form);
-    if (trace != nullptr && trace != stdout && std::fclose(trace) != 0 && status == 0) {
-        std::fprintf(stderr, "tovuka02: cannot write trace '%s'\n", options.tracePath.c_str());
-        status = 1;
-    }
+    if (!trace.Close() && status == 0) status = 1;
     return status;
 }
 

@@ -1,7 +1,9 @@
 // The trace line of a frame.
 #include "app/trace.h"
 
+#include <cerrno>
 #include <cstdarg>
+#include <cstring>
 
 #include "shell/training.h"
 
@@ -92,6 +94,38 @@ bool TraceWriter::Write(const shell::GameState& form, int64_t frame, const audio
     line_[n] = '\n';
     const size_t length = static_cast<size_t>(n) + 1;
     return std::fwrite(line_, 1, length, file_) == length;
+}
+
+bool TraceFile::Open(const std::string& path) {
+    path_ = path;
+    if (path == "-") {
+        file_ = stdout;
+        return true;
+    }
+    file_ = std::fopen(path.c_str(), "w");
+    if (file_ == nullptr) {
+        std::fprintf(stderr, "tovuka02: cannot write trace '%s': %s\n", path.c_str(),
+                     std::strerror(errno));
+        return false;
+    }
+    owned_ = true;
+    return true;
+}
+
+void TraceFile::Failed(int error) {
+    if (failure_ == 0) failure_ = error != 0 ? error : EIO;
+}
+
+bool TraceFile::Close() {
+    if (file_ == nullptr) return failure_ == 0;
+    const bool flushed = std::fflush(file_) == 0 && std::ferror(file_) == 0;
+    if (!flushed && failure_ == 0) failure_ = errno != 0 ? errno : EIO;
+    if (owned_ && std::fclose(file_) != 0 && failure_ == 0) failure_ = errno != 0 ? errno : EIO;
+    file_ = nullptr;
+    if (failure_ == 0) return true;
+    std::fprintf(stderr, "tovuka02: cannot write trace '%s': %s\n", path_.c_str(),
+                 std::strerror(failure_));
+    return false;
 }
 
 }  // namespace app

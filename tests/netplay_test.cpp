@@ -357,6 +357,67 @@ TEST(NetPeers, APeerKilledMidFightEndsTheOtherWithinFiveSeconds) {
     EXPECT_NE(run.err.find("stopped answering"), std::string::npos) << run.err;
 }
 
+// A side that ran ahead on predictions confirms several frames at once when the other's
+// inputs arrive; each of those frames' checksums must still go out, oldest first, or a
+// desync in the first of them would be named by a later frame (or missed).
+TEST(NetPeers, EveryConfirmedFramesChecksumGoesOutInTurn) {
+    const uint16_t port = SomePort();
+    FakePeer fakeHost;
+    ASSERT_TRUE(fakeHost.Listen(port));
+    net::SessionConfig config;
+    config.host = false;
+    config.address = "127.0.0.1";
+    config.port = port;
+    config.fighterHash = net::FighterDataHash();
+    net::Session session(config);
+    std::string error;
+    ASSERT_TRUE(session.Start(error)) << error;
+    uint32_t now = 1;
+    net::Message m;
+    for (int i = 0; i < 300 && !session.Ready(); ++i, now += 10) {
+        session.PollHandshake(now, 5);
+        if (fakeHost.Next(m, 5) && m.type == net::MessageType::kHello) {
+            net::Message welcome;
+            welcome.type = net::MessageType::kWelcome;
+            welcome.version = net::kProtocolVersion;
+            welcome.fighterHash = net::FighterDataHash();
+            welcome.seed = 77;
+            fakeHost.Send(welcome);
+        }
+    }
+    ASSERT_TRUE(session.Ready());
+
+    auto g = NewFight();
+    Recorder listener;
+    session.BeginGame(g->F(), listener);
+    for (int i = 0; i < 6; ++i, now += 16)
+        session.Tick(now, 0);  // runs ahead of the silent host on predictions
+    ASSERT_TRUE(listener.sums.empty());
+    std::vector<int32_t> checked;
+    while (fakeHost.Next(m, 50))
+        if (m.type == net::MessageType::kInputs && m.checksumFrame >= 0)
+            checked.push_back(m.checksumFrame);
+    EXPECT_TRUE(checked.empty()) << "no frame was confirmed yet";
+
+    net::Message inputs;
+    inputs.type = net::MessageType::kInputs;
+    inputs.firstFrame = 0;
+    inputs.count = 12;
+    inputs.ackFrame = 5;
+    fakeHost.Send(inputs);
+    for (int i = 0; i < 40 && listener.sums.size() < 6; ++i, now += 16)
+        session.Wait(now, 5);
+    for (int i = 0; i < 8; ++i, now += 16)
+        session.Tick(now, 0);
+    ASSERT_GE(listener.sums.size(), 7u) << "the host's inputs confirmed the frames run ahead";
+    while (fakeHost.Next(m, 50))
+        if (m.type == net::MessageType::kInputs && m.checksumFrame >= 0)
+            checked.push_back(m.checksumFrame);
+    ASSERT_GE(checked.size(), 7u);
+    for (size_t i = 0; i < checked.size(); ++i)
+        EXPECT_EQ(checked[i], static_cast<int32_t>(i)) << "message " << i;
+}
+
 TEST(NetPeers, ADesyncEndsBothSidesWithTheFrameAndEachSidesStateDump) {
     const uint16_t port = SomePort();
     const std::string hostDir = MakeTempDir(), joinDir = MakeTempDir();

@@ -55,7 +55,7 @@ struct Message {
     int32_t ackFrame = -1;       // the last frame of the receiver's inputs the sender has
     int32_t currentFrame = 0;    // the frame the sender simulates next
     int8_t advantage = 0;        // how many frames the sender is ahead of the receiver
-    int32_t checksumFrame = -1;  // the sender's newest confirmed frame (-1: none yet)
+    int32_t checksumFrame = -1;  // a confirmed frame of the sender, each in turn (-1: none yet)
     uint64_t checksum = 0;
     // leave, desync
     int32_t frame = 0;

@@ -216,8 +216,17 @@ void Session::SendInputs(uint32_t nowMs) {
     const int64_t remoteNow = remoteCurrent_ + link_.RoundTripMs() / 2 / kFrameMs;
     m.advantage =
         static_cast<int8_t>(std::clamp<int64_t>(rollback_->Current() - remoteNow, -100, 100));
-    m.checksumFrame = static_cast<int32_t>(newest_.frame);
-    m.checksum = newest_.value;
+    // Each confirmed frame's checksum goes out in turn, oldest first, so the first frame that
+    // came out differently is the one both sides name, however many frames one confirmation
+    // settled at once. Behind by more than the ring, the oldest are let go.
+    Sum sum = newest_;
+    if (newest_.frame > sumSent_) {
+        const int64_t frame = std::max(sumSent_ + 1, newest_.frame - kSumRing + 1);
+        if (ours_[frame % kSumRing].frame == frame) sum = ours_[frame % kSumRing];
+        sumSent_ = sum.frame;
+    }
+    m.checksumFrame = static_cast<int32_t>(sum.frame);
+    m.checksum = sum.value;
     link_.Send(Encode(m), end_ == SessionEnd::kFinished);
     lastSendMs_ = nowMs;
     sendNow_ = false;

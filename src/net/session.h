@@ -137,6 +137,7 @@ class Session final : public RollbackListener {
     Sum ours_[kSumRing];
     Sum theirs_[kSumRing];
     Sum newest_;
+    int64_t sumSent_ = -1;  // the last frame whose checksum went out
 
     SessionEnd end_ = SessionEnd::kNone;
     std::string reason_;

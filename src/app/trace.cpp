@@ -118,9 +118,8 @@ void TraceFile::Failed(int error) {
 
 bool TraceFile::Close() {
     if (file_ == nullptr) return failure_ == 0;
-    const bool flushed = std::fflush(file_) == 0 && std::ferror(file_) == 0;
-    if (!flushed && failure_ == 0) failure_ = errno != 0 ? errno : EIO;
-    if (owned_ && std::fclose(file_) != 0 && failure_ == 0) failure_ = errno != 0 ? errno : EIO;
+    if (std::fflush(file_) != 0 || std::ferror(file_) != 0) Failed(errno);
+    if (owned_ && std::fclose(file_) != 0) Failed(errno);
     file_ = nullptr;
     if (failure_ == 0) return true;
     std::fprintf(stderr, "tovuka02: cannot write trace '%s': %s\n", path_.c_str(),
